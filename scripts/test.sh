@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: once in a normal build (build/) and
+# once with AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/).
+set -euo pipefail
+KIT_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+source "$KIT_ROOT/scripts/setup.sh"
+
+kit_install_missing
+
+kit_build build
+(cd "$KIT_ROOT/build" && ctest --output-on-failure -j "$(nproc)")
+
+kit_build build-asan -DKIT_SANITIZE=ON -DKIT_BENCHMARKS=OFF
+(cd "$KIT_ROOT/build-asan" && ctest --output-on-failure -j "$(nproc)")

@@ -1,0 +1,76 @@
+// Recording stand-in for the GL, GLU and GLUT calls the kit makes.
+//
+// Linked into unit tests in place of the real libraries: every call is
+// appended to one log, in order, with its arguments, so a test can check
+// exact vertices, colours, primitive kinds and raster text. GLUT's window
+// calls do nothing but record; glutMainLoop returns at once.
+#pragma once
+
+#include <GL/glut.h>
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace glrecord {
+
+// One call: the function's name and its numeric arguments in order.
+// Bitmap characters also carry the font they were drawn with.
+struct Call {
+  std::string name;
+  std::vector<double> args;
+  const void* font = nullptr;
+};
+
+struct Vertex {
+  float x, y;
+  bool operator==(const Vertex& o) const { return x == o.x && y == o.y; }
+};
+
+struct Colour {
+  float r, g, b;
+  bool operator==(const Colour& o) const { return r == o.r && g == o.g && b == o.b; }
+};
+
+// A glBegin/glEnd pair with the vertices and colours set inside it.
+struct Primitive {
+  GLenum mode;
+  std::vector<Vertex> vertices;
+  std::vector<Colour> colours;
+};
+
+// Forgets every recorded call (the registered GLUT callbacks are kept).
+void reset();
+
+// Every call since the last reset, oldest first.
+const std::vector<Call>& calls();
+
+// Names of the calls since the last reset, oldest first.
+std::vector<std::string> names();
+
+// The completed glBegin/glEnd pairs since the last reset, in order.
+std::vector<Primitive> primitives();
+
+// Every vertex since the last reset, whatever primitive it belongs to.
+std::vector<Vertex> vertices();
+
+// Every colour set since the last reset, inside or outside a primitive.
+std::vector<Colour> colours();
+
+// The characters drawn with glutBitmapCharacter since the last reset.
+std::string bitmapText();
+
+// The callbacks the program handed to GLUT (null until registered).
+struct Callbacks {
+  void (*display)() = nullptr;
+  void (*idle)() = nullptr;
+  void (*keyboard)(unsigned char, int, int) = nullptr;
+  void (*special)(int, int, int) = nullptr;
+  void (*specialUp)(int, int, int) = nullptr;
+};
+const Callbacks& callbacks();
+
+std::ostream& operator<<(std::ostream& os, const Vertex& v);
+std::ostream& operator<<(std::ostream& os, const Colour& c);
+
+}  // namespace glrecord

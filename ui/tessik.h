@@ -1,0 +1,88 @@
+// tessik: the interaction shell between GLUT and a game.
+//
+// Opens one double-buffered window over a world rectangle (orthographic
+// projection equal to that rectangle, y up), owns the GLUT loop, keeps the
+// keyboard state and calls the game's frame callback 30 times a second.
+// All state is static: every Interface object is a view of the one shell.
+#pragma once
+
+#include "point.h"
+
+class Interface {
+ public:
+  // The game's frame callback: a read-only view of the shell and the opaque
+  // pointer handed to run().
+  using CallBack = void (*)(const Interface*, void*);
+  // Where frame pacing reads the time: 1,000,000 ticks a second, wrapping at 2^32.
+  using TickSource = unsigned int (*)();
+
+  // A view of the shell; sets up a default window only if none exists yet.
+  Interface() { initialize(0, nullptr, "Window", Point(-50, 50), Point(50, -50)); }
+  // Opens the window titled `title` over the world rectangle topLeft..bottomRight.
+  Interface(int argc, char** argv, const char* title, Point topLeft, Point bottomRight) {
+    initialize(argc, argv, title, topLeft, bottomRight);
+  }
+  ~Interface() {}
+
+  // One-time window set-up (seeds rand, creates the window, installs the
+  // projection and the callbacks). Later calls do nothing.
+  void initialize(int argc, char** argv, const char* title, Point topLeft, Point bottomRight);
+
+  // Stores the callback and its pointer, then hands the thread to GLUT's loop.
+  void run(CallBack callBack, void* p);
+
+  // True once the current frame's deadline has come (or was missed).
+  bool isTimeToDraw();
+  // Sets the next frame's deadline one period after now.
+  void setNextDrawTime();
+  // The current frame's deadline in ticks.
+  unsigned int getNextTick() { return nextTick; }
+  // Ticks left until the deadline: 0 when it has come, never more than one period.
+  unsigned int ticksToWait();
+  // Sets the frame rate; a rate of zero or less is refused.
+  void setFramesPerSecond(double rate);
+
+  // Records a key going down (true) or up (false); see the key table in tessik.cpp.
+  void keyEvent(int key, bool down);
+  // Ages the key state after a frame: held arrows count up, one-shot flags clear.
+  void keyEvent();
+
+  // Hold counts of the arrows: 0 when up, 1 in the first frame, then 2, 3, ...
+  int isDown() const { return isDownPress; }
+  int isUp() const { return isUpPress; }
+  int isLeft() const { return isLeftPress; }
+  int isRight() const { return isRightPress; }
+  // One-shot keys: true in exactly the first frame after the key went down.
+  bool isSpace() const { return isSpacePress; }
+  bool isN() const { return isNPress; }
+  bool isR() const { return isRPress; }
+  bool isB() const { return isBPress; }  // the sonic boom (the b key)
+
+  static int isDownPress;
+  static int isUpPress;
+  static int isLeftPress;
+  static int isRightPress;
+  static bool isSpacePress;
+  static bool isNPress;
+  static bool isRPress;
+  static bool isBPress;
+  static bool initialized;
+  static unsigned int nextTick;
+  static double timePeriod;
+  static CallBack callBack;
+  static void* p;
+  static TickSource tickSource;
+};
+
+// The monotonic wall clock in microseconds, truncated to 32 bits.
+unsigned int monotonicTicks();
+
+// Blocks the calling thread for `milliseconds`, resuming after interruptions.
+void sleep(unsigned long milliseconds);
+
+// One frame: clear, call the game, wait out the period, swap, age the keys.
+void drawCallback();
+// GLUT special-key down and up, and character-key callbacks.
+void keyDownCallback(int key, int x, int y);
+void keyUpCallback(int key, int x, int y);
+void keyboardCallback(unsigned char key, int x, int y);
