@@ -1,0 +1,160 @@
+"""Drives a real program in a virtual X server, for end-to-end window tests.
+
+    with XSession() as x:
+        win = x.launch(["build/bin/rubblons"], "Rubblons")
+        shot = x.screenshot(win)          # Image: shot.pixel(x, y) -> (r, g, b)
+        x.key(win, "space")               # a press and release
+        x.hold(win, "Up", seconds=0.5)    # held down for a while
+
+Needs Xvfb, xdotool, xwininfo (x11-utils) and ImageMagick's import.
+"""
+
+import os
+import re
+import subprocess
+import tempfile
+import time
+
+
+class Image:
+    """An RGB picture read from a binary PPM: pixel (0, 0) is the top-left."""
+
+    def __init__(self, ppm: bytes):
+        fields = []
+        pos = 0
+        while len(fields) < 4:  # magic, width, height, maxval
+            while ppm[pos:pos + 1].isspace():
+                pos += 1
+            if ppm[pos:pos + 1] == b"#":
+                pos = ppm.index(b"\n", pos)
+                continue
+            end = pos
+            while not ppm[end:end + 1].isspace():
+                end += 1
+            fields.append(ppm[pos:end])
+            pos = end
+        if fields[0] != b"P6" or fields[3] != b"255":
+            raise ValueError("expected an 8-bit binary PPM")
+        self.width, self.height = int(fields[1]), int(fields[2])
+        self.data = ppm[pos + 1:pos + 1 + self.width * self.height * 3]
+
+    def pixel(self, x, y):
+        i = (y * self.width + x) * 3
+        return tuple(self.data[i:i + 3])
+
+    def count(self, test, box=None):
+        """Pixels (within box = (left, top, right, bottom), exclusive) for which test(rgb) holds."""
+        left, top, right, bottom = box or (0, 0, self.width, self.height)
+        return sum(1 for y in range(top, bottom) for x in range(left, right)
+                   if test(self.pixel(x, y)))
+
+    def bounds(self, test):
+        """(left, top, right, bottom) of the pixels for which test(rgb) holds, or None."""
+        xs, ys = [], []
+        for y in range(self.height):
+            row = self.data[y * self.width * 3:(y + 1) * self.width * 3]
+            for x in range(self.width):
+                if test(tuple(row[x * 3:x * 3 + 3])):
+                    xs.append(x)
+                    ys.append(y)
+        return (min(xs), min(ys), max(xs), max(ys)) if xs else None
+
+    def differs(self, other):
+        return self.data != other.data
+
+
+def is_red(p):
+    return p[0] > 200 and p[1] < 60 and p[2] < 60
+
+
+def is_white(p):
+    return min(p) > 200
+
+
+def is_lit(p):
+    return max(p) > 60
+
+
+class XSession:
+    """A private Xvfb display for the programs started through it."""
+
+    def __init__(self, width=800, height=600):
+        self.size = f"{width}x{height}x24"
+        self.procs = []
+
+    def __enter__(self):
+        self.display = self._start_server()
+        self.env = dict(os.environ, DISPLAY=self.display, ASAN_OPTIONS="detect_leaks=0")
+        return self
+
+    def __exit__(self, *exc):
+        for p in reversed(self.procs):
+            if p.poll() is None:
+                p.kill()
+            p.wait()
+        return False
+
+    def _start_server(self):
+        # Xvfb picks a free display itself and writes its number to the given fd.
+        read_fd, write_fd = os.pipe()
+        server = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", self.size, "-nolisten", "tcp"],
+            pass_fds=(write_fd,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write_fd)
+        self.procs.append(server)
+        with os.fdopen(read_fd) as f:
+            number = f.readline().strip()
+        if not number:
+            raise RuntimeError("Xvfb did not start")
+        return ":" + number
+
+    def run(self, *cmd, **kw):
+        return subprocess.run(cmd, env=self.env, check=True, capture_output=True, text=True,
+                              timeout=30, **kw).stdout
+
+    def launch(self, argv, title, timeout=20):
+        """Starts a program and returns its window id once the window is mapped."""
+        self.program = subprocess.Popen(argv, env=self.env, stdout=subprocess.PIPE,
+                                        stderr=subprocess.PIPE)
+        self.procs.append(self.program)
+        deadline = time.time() + timeout
+        while time.time() < deadline:
+            if self.program.poll() is not None:
+                raise RuntimeError(f"{argv[0]} ended with status {self.program.returncode}: "
+                                   f"{self.program.stderr.read().decode(errors='replace')}")
+            found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{title}$"],
+                                   env=self.env, capture_output=True, text=True)
+            if found.returncode == 0 and found.stdout.split():
+                return found.stdout.split()[0]
+            time.sleep(0.1)
+        raise RuntimeError(f"no window titled {title!r} appeared")
+
+    def title(self, win):
+        return self.run("xdotool", "getwindowname", win).strip()
+
+    def geometry(self, win):
+        """(x, y, width, height) of the window on the screen."""
+        info = self.run("xwininfo", "-id", win)
+        get = lambda key: int(re.search(key + r":\s+(-?\d+)", info).group(1))
+        return (get("Absolute upper-left X"), get("Absolute upper-left Y"),
+                get("Width"), get("Height"))
+
+    def screenshot(self, win, save_as=None):
+        """The window's content as an Image; also written as PNG to save_as if given."""
+        ppm = subprocess.run(["import", "-window", win, "-depth", "8", "ppm:-"], env=self.env, check=True,
+                             capture_output=True, timeout=30).stdout
+        if save_as:
+            subprocess.run(["convert", "ppm:-", save_as], input=ppm, check=True, timeout=30)
+        return Image(ppm)
+
+    def key(self, win, name):
+        self.run("xdotool", "key", "--window", win, name)
+
+    def hold(self, win, name, seconds):
+        self.run("xdotool", "keydown", "--window", win, name)
+        time.sleep(seconds)
+        self.run("xdotool", "keyup", "--window", win, name)
+
+    def focus(self, win):
+        # Without a window manager, keys go to the window under focus.
+        self.run("xdotool", "windowfocus", "--sync", win)
