@@ -141,7 +141,10 @@ void drawCallback() {
   assert(ui.callBack != NULL);
   ui.callBack(&ui, ui.p);
 
-  if (unsigned int wait = ui.ticksToWait()) sleep(wait / TICKS_PER_MILLISECOND);
+  // The wait is rounded to the nearest millisecond: truncating it would show
+  // every frame up to a millisecond early and run the loop fast.
+  if (unsigned int wait = ui.ticksToWait())
+    sleep((wait + TICKS_PER_MILLISECOND / 2) / TICKS_PER_MILLISECOND);
   ui.setNextDrawTime();
   glutSwapBuffers();
   ui.keyEvent();
