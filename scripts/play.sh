@@ -17,11 +17,13 @@ if [ -n "${DISPLAY:-}" ]; then
 fi
 
 shot="$KIT_ROOT/build/$PROGRAM.png"
+# The window's title is the program's name with a capital letter.
 xvfb-run -a -s "-screen 0 800x600x24" bash -c '
   "$1" & pid=$!
-  sleep "$2"
-  import -window root -crop 620x430+0+0 "$3"
+  win=$(timeout 20 xdotool search --sync --onlyvisible --name "^$2\$" | head -n 1)
+  sleep "$3"
+  import -window "$win" "$4"
   kill "$pid"
-' _ "$KIT_ROOT/build/bin/$PROGRAM" "$SECONDS_TO_SHOW" "$shot"
+' _ "$KIT_ROOT/build/bin/$PROGRAM" "${PROGRAM^}" "$SECONDS_TO_SHOW" "$shot"
 echo "No display: ran $PROGRAM under Xvfb for $SECONDS_TO_SHOW seconds."
 echo "Screenshot: $shot"
