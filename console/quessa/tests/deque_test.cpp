@@ -5,6 +5,7 @@
 #include <new>
 #include <random>
 #include <string>
+#include <utility>
 
 #include "deque.h"
 
@@ -80,12 +81,14 @@ void compareWithModel(unsigned seed, int steps, Make make) {
   std::deque<T> model;
   size_t peak = 0;
   for (int step = 0; step < steps; ++step) {
+    // Phases that mostly grow alternate with phases that mostly drain.
+    int pushes = (step / 2000) % 2 == 0 ? 60 : 30;
     int what = pick(random);
     T value = make(random);
-    if (what < 35) {
+    if (what < pushes * 3 / 5) {
       d.push_back(value);
       model.push_back(value);
-    } else if (what < 60) {
+    } else if (what < pushes) {
       d.push_front(value);
       model.push_front(value);
     } else if (what < 95) {
@@ -203,7 +206,8 @@ TEST(DequePop, APoppedElementStaysInItsSlotButIsNoLongerCounted) {
   EXPECT_EQ(d.front(), 2);
 }
 
-// An element whose default constructor fails once its budget is spent.
+// An element whose default constructor fails once its budget is spent, and
+// which a move leaves visibly emptied.
 struct Scarce {
   static int budget;
   int value = 0;
@@ -211,6 +215,12 @@ struct Scarce {
     if (budget-- <= 0) throw std::bad_alloc();
   }
   Scarce(int v) : value(v) {}
+  Scarce(const Scarce&) = default;
+  Scarce& operator=(const Scarce&) = default;
+  Scarce& operator=(Scarce&& other) noexcept {
+    value = std::exchange(other.value, -1);
+    return *this;
+  }
   bool operator==(const Scarce& other) const { return value == other.value; }
 };
 int Scarce::budget = 0;
