@@ -13,7 +13,21 @@ constexpr float SAFE_DISTANCE = 50.0f;  // new rocks keep this far from the ship
 constexpr int VOLLEY_FIRST = -20;       // a sonic boom fires indices -20 to 19
 constexpr int VOLLEY_LAST = 19;
 constexpr float MIN_STEP_BOUND = 0.1f;
+constexpr float REACH_MARGIN = 1.0f;
 const Point BOOM_COUNT_POSITION(180, 180);
+
+// True when the two cannot come within `tooClose` of each other in this
+// frame, whatever the sampling finds: within a frame their gap changes by at
+// most |ddx| + |ddy| of their relative velocity. The extra unit covers
+// rounding, so only pairs that are plainly far apart are skipped.
+bool outOfReach(const Aviant& first, const Aviant& second, float tooClose) {
+  const Point p1 = first.getPosition(), p2 = second.getPosition();
+  const Velocity v1 = first.getVelocity(), v2 = second.getVelocity();
+  const float gapX = p1.getX() - p2.getX(), gapY = p1.getY() - p2.getY();
+  const float reach = tooClose + std::fabs(v1.getDx() - v2.getDx()) + std::fabs(v1.getDy() - v2.getDy()) +
+                      REACH_MARGIN;
+  return gapX * gapX + gapY * gapY >= reach * reach;
+}
 
 // Deletes every object in the list whose life is over and drops its entry.
 template <typename T>
@@ -127,6 +141,7 @@ void Game::checkForCollisions() {
 bool Game::isCollision(const Aviant& first, const Aviant& second) const {
   if (!first.isAlive() || !second.isAlive()) return false;
   const float tooClose = float(first.getSize() + second.getSize());
+  if (outOfReach(first, second, tooClose)) return false;
   return getClosestDistance(first, second) < tooClose;
 }
 

@@ -6,6 +6,7 @@
 
 #include "game_probe.h"
 #include "placed.h"
+#include "vexel.h"
 
 namespace {
 
@@ -181,4 +182,22 @@ TEST_F(Collisions, RealShotsBreakRealRocksIntoFragmentsThatStayInTheWorld) {
   }
   EXPECT_GE(medium + small, 1);  // some fragments escape the rest of the volley
   EXPECT_LT(GameProbe::bullets(*game).size(), 40u);
+}
+
+TEST_F(Collisions, SkippingFarPairsNeverChangesTheVerdict) {
+  // isCollision passes over pairs that are plainly out of reach without
+  // sampling; over many random pairs, near and far, it must agree with the
+  // sampled closest approach.
+  int hits = 0;
+  for (int i = 0; i < 20000; i++) {
+    auto coordinate = [] { return float(random(-60.0, 60.0)); };
+    auto speed = [] { return float(random(-14.0, 14.0)); };
+    PlacedRock a(Point(coordinate(), coordinate()), Velocity(speed(), speed()), random(1, 21));
+    PlacedRock b(Point(coordinate(), coordinate()), Velocity(speed(), speed()), random(1, 21));
+    const bool sampled = game->getClosestDistance(a, b) < float(a.getSize() + b.getSize());
+    ASSERT_EQ(game->isCollision(a, b), sampled) << "pair " << i;
+    hits += sampled;
+  }
+  EXPECT_GT(hits, 1000);
+  EXPECT_LT(hits, 19000);
 }
