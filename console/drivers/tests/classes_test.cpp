@@ -104,11 +104,6 @@ TEST_F(PhoneTest, SmartPhoneWithABadNumberAsksNoAddress) {
   EXPECT_EQ(written(), "Area code: Prefix: Suffix: ");
 }
 
-TEST_F(CircleTest, StartsAtTheOrigin) {
-  Circle circle;
-  EXPECT_EQ(circle.getX(), 0.0f);
-}
-
 TEST_F(CircleTest, ReadsCentreXThenYThenRadius) {
   type("3.5 -2 0.125\n");
   Circle circle;
