@@ -1,0 +1,136 @@
+"""The real shooter in a virtual X server: keys go in through xdotool and the
+window is read back as pixels.
+
+    python3 rubblons_window_test.py <rubblons> <testing dir> [--save frame.png]
+
+Exits 0 when every check holds, 1 otherwise. With --save it also writes the
+frame that shows the volley and the flame.
+"""
+
+import sys
+import time
+
+PROGRAM, TESTING = sys.argv[1], sys.argv[2]
+SAVE_AS = sys.argv[sys.argv.index("--save") + 1] if "--save" in sys.argv else None
+sys.path.insert(0, TESTING)
+from xsession import XSession, is_lit, is_red  # noqa: E402
+
+SIZE = 400
+CENTRE = SIZE // 2
+SHIP_BOX = (CENTRE - 10, CENTRE - 10, CENTRE + 11, CENTRE + 11)
+COUNTER_BOX = (374, 14, 395, 35)  # the boom count's cell sits below (180, 180) in the world
+SAFE_BOX = (CENTRE - 50, CENTRE - 50, CENTRE + 51, CENTRE + 51)
+MAX_DOT = 3  # a bullet is a 2 by 2 dot; allow a pixel of blur
+
+failures = 0
+
+
+def check(ok, what):
+    global failures
+    print(("ok    " if ok else "FAIL  ") + what)
+    failures += not ok
+
+
+def dots(image):
+    """Centres of the small lit specks that stand alone: the bullets."""
+    seen = set()
+    found = []
+    for y in range(image.height):
+        for x in range(image.width):
+            if (x, y) in seen or not is_lit(image.pixel(x, y)):
+                continue
+            stack, part = [(x, y)], []
+            seen.add((x, y))
+            while stack and len(part) <= 4 * MAX_DOT * MAX_DOT:
+                px, py = stack.pop()
+                part.append((px, py))
+                for nx in range(px - 1, px + 2):
+                    for ny in range(py - 1, py + 2):
+                        if (0 <= nx < image.width and 0 <= ny < image.height
+                                and (nx, ny) not in seen and is_lit(image.pixel(nx, ny))):
+                            seen.add((nx, ny))
+                            stack.append((nx, ny))
+            xs = [p[0] for p in part]
+            ys = [p[1] for p in part]
+            if not stack and max(xs) - min(xs) < MAX_DOT and max(ys) - min(ys) < MAX_DOT:
+                found.append(((min(xs) + max(xs)) / 2, (min(ys) + max(ys)) / 2))
+    return found
+
+
+def shot_when(x, win, ready, timeout=3.0):
+    """Screenshots until ready(image) holds or the time is up; the last one."""
+    deadline = time.time() + timeout
+    while True:
+        image = x.screenshot(win)
+        if ready(image) or time.time() > deadline:
+            return image
+        time.sleep(0.05)
+
+
+def lit_outside(image, box):
+    left, top, right, bottom = box
+    return image.count(is_lit) - image.count(is_lit, box)
+
+
+def in_nose_column(dot):
+    x, y = dot
+    return abs(x - CENTRE) <= 3 and not (SHIP_BOX[1] <= y < SHIP_BOX[3])
+
+
+def run_checks(x, win):
+    x.focus(win)
+    check(x.title(win) == "Rubblons", "the window is titled Rubblons")
+    _, _, width, height = x.geometry(win)
+    check((width, height) == (SIZE, SIZE), f"the window is {SIZE} x {SIZE} (got {width} x {height})")
+
+    start = shot_when(x, win, lambda image: image.count(is_lit) > 0)  # the first frame
+    check(start.count(is_lit, SHIP_BOX) >= 10, "the ship is drawn at the centre")
+    check(lit_outside(start, SAFE_BOX) - start.count(is_lit, COUNTER_BOX) >= 200,
+          "rocks are drawn away from the ship")
+    check(start.count(is_lit, COUNTER_BOX) >= 10, "the sonic-boom count is drawn top right")
+    check(start.count(is_red) == 0, "no flame while Up is not held")
+
+    def bullets_in_path(image):
+        return [d for d in dots(image) if in_nose_column(d)]
+
+    x.key(win, "space")
+    first = bullets_in_path(shot_when(x, win, bullets_in_path))
+    later = bullets_in_path(x.screenshot(win))
+    check(len(first) >= 1, f"space fires a bullet from the nose (dots in its path: {first})")
+    check(len(later) >= 1 and set(later) != set(first), f"the bullet moves (then {first}, now {later})")
+
+    counter_before = x.screenshot(win)
+    x.key(win, "b")
+    volley = shot_when(x, win, lambda image: len(dots(image)) >= 20)
+    check(len(dots(volley)) >= 20, f"b fires a volley (bullets seen: {len(dots(volley))})")
+    changed = any(counter_before.pixel(cx, cy) != volley.pixel(cx, cy)
+                  for cx in range(COUNTER_BOX[0], COUNTER_BOX[2])
+                  for cy in range(COUNTER_BOX[1], COUNTER_BOX[3]))
+    check(changed, "the volley changes the sonic-boom count")
+
+    x.run("xdotool", "keydown", "--window", win, "Up")
+    shot_when(x, win, lambda image: image.count(is_red) > 0)
+    thrusting = x.screenshot(win, save_as=SAVE_AS)
+    x.run("xdotool", "keyup", "--window", win, "Up")
+    check(thrusting.count(is_red) >= 3, f"Up shows the red flame ({thrusting.count(is_red)} red pixels)")
+    check(x.program.poll() is None, "the program is still running")
+
+
+def main():
+    # A virtual server that another test is tearing down can refuse the
+    # first connection; a fresh one is tried once.
+    for attempt in (1, 2):
+        with XSession() as x:
+            try:
+                win = x.launch([PROGRAM], "Rubblons")
+            except RuntimeError as error:
+                if attempt == 1 and "open display" in str(error):
+                    print(f"retrying with a fresh X server: {error}")
+                    continue
+                raise
+            run_checks(x, win)
+            return
+
+
+main()
+sys.exit(1 if failures else 0)
