@@ -8,14 +8,15 @@
 
 namespace {
 
-const char* const NUMBER_EXPECTED =
+const std::string NUMBER_EXPECTED =
     "a phone number: area code (0-999), prefix (0-999) and suffix (0-9999)";
 
-// Ends the program when the last prompt could not read what it needed.
-void refuseFailedInput(const std::string& expected) {
-  if (std::cin) return;
+// True when the last prompt read what it needed; otherwise says on the error
+// stream what was expected.
+bool inputAccepted(const std::string& expected) {
+  if (std::cin) return true;
   std::cerr << "ERROR: expected " << expected << std::endl;
-  std::exit(EXIT_FAILURE);
+  return false;
 }
 
 }  // namespace
@@ -24,14 +25,14 @@ int main() {
   std::cout << "Phone:\n";
   Phone phone;
   phone.promptNumber();
-  refuseFailedInput(NUMBER_EXPECTED);
+  if (!inputAccepted(NUMBER_EXPECTED)) return EXIT_FAILURE;
   std::cout << "\nPhone info:\n";
   phone.display();
 
   std::cout << "\nSmart phone:\n";
   SmartPhone smartPhone;
   smartPhone.prompt();
-  refuseFailedInput(std::string(NUMBER_EXPECTED) + ", then an e-mail address");
+  if (!inputAccepted(NUMBER_EXPECTED + ", then an e-mail address")) return EXIT_FAILURE;
   std::cout << "\nPhone info:\n";
   smartPhone.display();
   return 0;

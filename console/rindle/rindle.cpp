@@ -1,7 +1,8 @@
 // rindle: reads a course and its students, then shows that copying a course,
 // explicitly or by passing it by value, copies its students as well: a student
 // placed into a copy never appears in the original. Each course announces its
-// own clean-up. Input that cannot be read is refused with an error.
+// own clean-up. Input that cannot be read is refused with an error: whatever
+// was built by then is cleaned up as usual and the program ends with status 1.
 #include <cstdlib>
 #include <iostream>
 #include <string>
@@ -12,10 +13,12 @@ namespace {
 
 const int MAX_STUDENTS = 10000;
 
-[[noreturn]] void refuse(const std::string& problem) {
-  std::cerr << "ERROR: " << problem << std::endl;
-  std::exit(EXIT_FAILURE);
-}
+// Thrown when the input is not what a prompt asked for; main reports it.
+struct RefusedInput {
+  std::string problem;
+};
+
+[[noreturn]] void refuse(const std::string& problem) { throw RefusedInput{problem}; }
 
 // Reads the next word or number into value, or refuses the input, naming what was expected.
 template <class T>
@@ -72,7 +75,7 @@ void changeAndDisplay(Course course) {
   std::cout << "Leaving function.\n";
 }
 
-int main() {
+int main() try {
   Course course = promptCourse();
   course.displayList();
   changeAndDisplay(course);
@@ -91,4 +94,7 @@ int main() {
   course.displayList();
   std::cout << "End of program.\n";
   return 0;
+} catch (const RefusedInput& refused) {
+  std::cerr << "ERROR: " << refused.problem << std::endl;
+  return EXIT_FAILURE;
 }

@@ -85,6 +85,8 @@ TEST(Rindle, UnreadableIdIsRefused) {
   EXPECT_EQ(r.exitStatus, 1);
   EXPECT_EQ(r.err, "ERROR: expected student id #1, a whole number\n");
   EXPECT_EQ(r.out.find("Brother"), std::string::npos);
+  // The half-read course is still cleaned up, once.
+  EXPECT_EQ(countOf(r.out, "Cleaning up course math\n"), 1);
 }
 
 TEST(Rindle, EndOfInputAtEachPromptIsRefused) {
