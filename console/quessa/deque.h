@@ -5,6 +5,7 @@
 // deque exactly as it was.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <new>
@@ -38,7 +39,10 @@ class Deque {
   // Capacity is always a power of two, so "mod capacity" is a mask.
   int32_t next(int32_t slot) const { return (slot + 1) & (capacity - 1); }
   int32_t previous(int32_t slot) const { return (slot - 1) & (capacity - 1); }
-  void grow();
+  [[gnu::noinline]] void grow();
+  [[noreturn, gnu::noinline, gnu::cold]] static void fail(const char* message);
+  static T* allocate(int32_t slots, int32_t held);
+  static T* transfer(T* from, T* to, T* into);
   void swap(Deque& other) noexcept;
 
   template <typename U>
@@ -117,13 +121,13 @@ void Deque<T>::push_front(const T& t) {
 
 template <typename T>
 T& Deque<T>::front() {
-  if (empty()) throw EMPTY_FRONT;
+  if (empty()) fail(EMPTY_FRONT);
   return buffer[frontIndex];
 }
 
 template <typename T>
 void Deque<T>::pop_front() {
-  if (empty()) throw EMPTY_POP;
+  if (empty()) fail(EMPTY_POP);
   --numItems;
   frontIndex = next(frontIndex);
   resetEmpty();
@@ -134,39 +138,62 @@ void Deque<T>::resetEmpty() {
   if (empty()) frontIndex = backIndex = 0;
 }
 
+// Full, or (0 == 0) without storage: only then is there work to do.
 template <typename T>
 void Deque<T>::checkCapacity() {
-  if (capacity != 0 && numItems < capacity) return;
-  try {
-    grow();
-  } catch (const std::bad_alloc&) {
-    throw NO_BUFFER;
+  if (numItems == capacity) grow();
+}
+
+template <typename T>
+void Deque<T>::fail(const char* message) {
+  throw message;
+}
+
+// Fresh slots must hold T(). Class types get that from value-initializing the
+// whole array; other types are left uninitialized and assigned T() above the
+// elements.
+template <typename T>
+T* Deque<T>::allocate(int32_t slots, int32_t held) {
+  if constexpr (std::is_class<T>::value) {
+    return new T[slots]();
+  } else {
+    T* array = new T[slots];
+    std::fill(array + held, array + slots, T());
+    return array;
+  }
+}
+
+// Moves the elements of [from, to) into the slots at `into`, or copies them if
+// a move could fail part-way and spoil the old array. Returns the slot after.
+template <typename T>
+T* Deque<T>::transfer(T* from, T* to, T* into) {
+  if constexpr (std::is_nothrow_move_assignable<T>::value) {
+    return std::move(from, to, into);
+  } else {
+    return std::copy(from, to, into);
   }
 }
 
 // Makes the first array of one slot, or doubles a full one with the elements
-// unwrapped at its start. Nothing is changed until the new array is complete.
+// unwrapped at its start. Nothing is changed until the new array is complete,
+// and a std::bad_alloc becomes the deque's message.
 template <typename T>
 void Deque<T>::grow() {
-  if (capacity == 0) {
-    buffer = new T[1];
-    capacity = 1;
-    return;
+  try {
+    if (capacity > MAX_CAPACITY / 2) throw std::bad_alloc();
+    int32_t larger = capacity == 0 ? 1 : 2 * capacity;
+    std::unique_ptr<T[]> fresh(allocate(larger, numItems));
+    // In queue order: the run from the front to the array's end, then the
+    // wrapped run from slot 0.
+    int32_t firstRun = std::min(numItems, capacity - frontIndex);
+    T* rest = transfer(buffer + frontIndex, buffer + frontIndex + firstRun, fresh.get());
+    transfer(buffer, buffer + (numItems - firstRun), rest);
+    delete[] buffer;
+    buffer = fresh.release();
+    capacity = larger;
+    frontIndex = 0;
+    backIndex = numItems == 0 ? 0 : numItems - 1;
+  } catch (const std::bad_alloc&) {
+    throw NO_BUFFER;
   }
-  if (capacity > MAX_CAPACITY / 2) throw std::bad_alloc();
-  int32_t doubled = 2 * capacity;
-  std::unique_ptr<T[]> fresh(new T[doubled]);
-  // Everything that can fail comes before the first element leaves the old
-  // array; a move that could fail part-way is replaced by a copy.
-  for (int32_t i = numItems; i < doubled; ++i) fresh[i] = T();
-  constexpr bool MOVE = std::is_nothrow_move_assignable<T>::value;
-  for (int32_t i = 0, slot = frontIndex; i < numItems; ++i, slot = next(slot)) {
-    if constexpr (MOVE) fresh[i] = std::move(buffer[slot]);
-    else fresh[i] = buffer[slot];
-  }
-  delete[] buffer;
-  buffer = fresh.release();
-  capacity = doubled;
-  frontIndex = 0;
-  backIndex = numItems == 0 ? 0 : numItems - 1;
 }

@@ -92,11 +92,9 @@ void steadyQueue(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * n);
 }
 
-#define PATTERN(name, T)                                                           \
-  BENCHMARK_TEMPLATE(name, Deque<T>, T)->RangeMultiplier(100)->Range(1000, 10000000) \
-      ->Unit(benchmark::kMicrosecond);                                            \
-  BENCHMARK_TEMPLATE(name, std::deque<T>, T)->RangeMultiplier(100)->Range(1000, 10000000) \
-      ->Unit(benchmark::kMicrosecond)
+#define PATTERN(name, T)                                                                       \
+  BENCHMARK_TEMPLATE(name, Deque<T>, T)->Arg(1000)->Arg(100000)->Arg(10000000)->Unit(benchmark::kMicrosecond); \
+  BENCHMARK_TEMPLATE(name, std::deque<T>, T)->Arg(1000)->Arg(100000)->Arg(10000000)->Unit(benchmark::kMicrosecond)
 
 PATTERN(fillThenDrain, int);
 PATTERN(fillThenDrain, Request);
