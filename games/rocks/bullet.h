@@ -27,6 +27,7 @@ class Bullet : public Aviant {
   void advance() override;  // moves, and dies when its time is up
 
  private:
-  Bullet(const Ship& ship, int heading, int /*tag*/);
+  // Leaves the nose of a ship standing at shipAt and moving at shipMoving.
+  Bullet(Point shipAt, Velocity shipMoving, int heading);
   int framesLeft = BULLET_LIFETIME;
 };

@@ -24,9 +24,18 @@ bool outOfReach(const Aviant& first, const Aviant& second, float tooClose) {
   const Point p1 = first.getPosition(), p2 = second.getPosition();
   const Velocity v1 = first.getVelocity(), v2 = second.getVelocity();
   const float gapX = p1.getX() - p2.getX(), gapY = p1.getY() - p2.getY();
-  const float reach = tooClose + std::fabs(v1.getDx() - v2.getDx()) + std::fabs(v1.getDy() - v2.getDy()) +
-                      REACH_MARGIN;
+  const float drift = std::fabs(v1.getDx() - v2.getDx()) + std::fabs(v1.getDy() - v2.getDy());
+  const float reach = tooClose + drift + REACH_MARGIN;
   return gapX * gapX + gapY * gapY >= reach * reach;
+}
+
+// True when `value` lies strictly within SAFE_DISTANCE of the ship's `shipAt`.
+bool nearShip(float value, float shipAt) {
+  return value < shipAt + SAFE_DISTANCE && value > shipAt - SAFE_DISTANCE;
+}
+
+float largestComponent(const Velocity& v) {
+  return std::fmax(std::fabs(v.getDx()), std::fabs(v.getDy()));
 }
 
 // Deletes every object in the list whose life is over and drops its entry.
@@ -107,9 +116,8 @@ Point Game::getRandomPoint() const {
   for (;;) {
     const int x = int(random(double(topLeft.getX()), double(bottomRight.getX())));
     const int y = int(random(double(bottomRight.getY()), double(topLeft.getY())));
-    const bool tooClose = float(x) < shipAt.getX() + SAFE_DISTANCE && float(x) > shipAt.getX() - SAFE_DISTANCE &&
-                          float(y) < shipAt.getY() + SAFE_DISTANCE && float(y) > shipAt.getY() - SAFE_DISTANCE;
-    if (!tooClose) return Point(float(x), float(y));
+    if (!nearShip(float(x), shipAt.getX()) || !nearShip(float(y), shipAt.getY()))
+      return Point(float(x), float(y));
   }
 }
 
@@ -148,15 +156,17 @@ bool Game::isCollision(const Aviant& first, const Aviant& second) const {
 float Game::getClosestDistance(const Aviant& first, const Aviant& second) const {
   const Point p1 = first.getPosition(), p2 = second.getPosition();
   const Velocity v1 = first.getVelocity(), v2 = second.getVelocity();
-  const float bound = std::fmax(std::fmax(std::fmax(std::fabs(v1.getDx()), std::fabs(v1.getDy())),
-                                          std::fmax(std::fabs(v2.getDx()), std::fabs(v2.getDy()))),
-                                MIN_STEP_BOUND);
+  const float bound =
+      std::fmax(std::fmax(largestComponent(v1), largestComponent(v2)), MIN_STEP_BOUND);
+  // Where a coordinate stands after i of the bound's sub-steps.
+  auto at = [bound](float coordinate, float speed, float i) {
+    return coordinate + (speed * i) / bound;
+  };
   float best = FLT_MAX;
   for (float i = 0; i <= bound; i++) {
-    const float dx = (p1.getX() + (v1.getDx() * i) / bound) - (p2.getX() + (v2.getDx() * i) / bound);
-    const float dy = (p1.getY() + (v1.getDy() * i) / bound) - (p2.getY() + (v2.getDy() * i) / bound);
-    const float squared = dx * dx + dy * dy;
-    if (squared < best) best = squared;
+    const float dx = at(p1.getX(), v1.getDx(), i) - at(p2.getX(), v2.getDx(), i);
+    const float dy = at(p1.getY(), v1.getDy(), i) - at(p2.getY(), v2.getDy(), i);
+    best = std::fmin(best, dx * dx + dy * dy);
   }
   return std::sqrt(best);
 }

@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <memory>
 
 #include "game_probe.h"
 #include "placed.h"

@@ -3,12 +3,11 @@
 
 #include <GL/gl.h>
 
-#include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <memory>
-#include <numeric>
+#include <initializer_list>
 #include <set>
+#include <vector>
 
 #include "glrecord.h"
 #include "placed.h"
@@ -210,7 +209,7 @@ TEST_F(Objects, RockSizesMatchTheirOutlines) {
   BigRock big(Point(30, 40));
   MediumRock medium(Point(-30, 40), Velocity());
   SmallRock small(Point(30, -40), Velocity());
-  for (Rock* rock : {static_cast<Rock*>(&big), static_cast<Rock*>(&medium), static_cast<Rock*>(&small)}) {
+  for (Rock* rock : std::initializer_list<Rock*>{&big, &medium, &small}) {
     const float radius = meanOutlineRadius(*rock);
     EXPECT_NEAR(rock->getSize(), radius, 0.25f * radius);
   }
@@ -278,9 +277,12 @@ TEST_F(Objects, FragmentsFlyApart) {
     std::vector<Rock*> from(pieces.rocks.begin(), pieces.rocks.end());
     for (int frame = 0; frame < 20; frame++)
       for (Rock* piece : from) piece->advance();
-    auto apart = [&](size_t a, size_t b) { return distance(from[a]->getPosition(), from[b]->getPosition()); };
+    auto apart = [&](size_t a, size_t b) {
+      return distance(from[a]->getPosition(), from[b]->getPosition());
+    };
     for (size_t a = 0; a < 3; a++)
-      for (size_t b = a + 1; b < 3; b++) EXPECT_GT(apart(a, b), 20.0f) << "big rock's pieces " << a << b;
+      for (size_t b = a + 1; b < 3; b++)
+        EXPECT_GT(apart(a, b), 20.0f) << "big rock's pieces " << a << " and " << b;
     EXPECT_GT(apart(3, 4), 40.0f) << "medium rock's pieces";
   }
 }

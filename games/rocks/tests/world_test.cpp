@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <memory>
 #include <type_traits>
 
 #include "game_probe.h"
@@ -52,8 +53,7 @@ class World : public ::testing::Test {
 };
 
 bool insideSafeSquare(const Point& p, const Point& ship) {
-  return p.getX() < ship.getX() + 50 && p.getX() > ship.getX() - 50 && p.getY() < ship.getY() + 50 &&
-         p.getY() > ship.getY() - 50;
+  return std::fabs(p.getX() - ship.getX()) < 50 && std::fabs(p.getY() - ship.getY()) < 50;
 }
 
 }  // namespace
@@ -229,7 +229,8 @@ TEST_F(World, AShotFiredInAFrameIsDrawnWhereItStartsAndMovesNextFrame) {
   const Point start = bullets().front()->getPosition();
   bool drawnAtStart = false;
   for (const auto& p : glrecord::primitives())
-    if (p.mode == GL_POINTS) drawnAtStart = p.vertices.front() == glrecord::Vertex{start.getX(), start.getY()};
+    if (p.mode == GL_POINTS)
+      drawnAtStart = p.vertices.front() == glrecord::Vertex{start.getX(), start.getY()};
   EXPECT_TRUE(drawnAtStart);
 
   Interface::isSpacePress = false;
