@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <set>
@@ -143,15 +144,6 @@ TEST_F(Birds, GrendakDrawsHeightThenSpeedThenClimb) {
   EXPECT_EQ(rand(), next);  // exactly three numbers were taken
 }
 
-TEST_F(Birds, GrendaksSeededAlikeLaunchAlike) {
-  srand(7);
-  const Grendak a1, a2;
-  srand(7);
-  const Grendak b1, b2;
-  EXPECT_TRUE(same(launchOf(a1), launchOf(b1)));
-  EXPECT_TRUE(same(launchOf(a2), launchOf(b2)));
-}
-
 TEST_F(Birds, GrendakSurvivesItsFirstFrames) {
   for (unsigned seed = 1; seed <= SEEDS; seed++) {
     srand(seed);
@@ -172,20 +164,6 @@ TEST_F(Birds, BirdLaunchStartsOnTheLeftEdgeAndHeadsGentlyRight) {
     ASSERT_GT(dx, 0) << "seed " << seed;
     ASSERT_LE(std::fabs(dy), dx / 2) << "seed " << seed;  // gentle: well under 30 degrees
   }
-}
-
-TEST_F(Birds, BirdLaunchVariesWithTheRandomSequence) {
-  std::set<float> heights, speeds, climbs;
-  for (unsigned seed = 1; seed <= 50; seed++) {
-    srand(seed);
-    const Holvane h;
-    heights.insert(h.getPosition().getY());
-    speeds.insert(h.getVelocity().getDx());
-    climbs.insert(h.getVelocity().getDy());
-  }
-  EXPECT_GT(heights.size(), 40u);
-  EXPECT_GT(speeds.size(), 40u);
-  EXPECT_GT(climbs.size(), 40u);
 }
 
 TEST_F(Birds, RelaunchThroughABirdReferenceRunsTheKindsOwnLaunch) {
@@ -214,15 +192,18 @@ TEST_F(Birds, RelaunchThroughABirdReferenceRunsTheKindsOwnLaunch) {
 
 TEST_F(Birds, RelaunchLeavesLifeHitsPointsAndRadiusAlone) {
   Grendak g;
-  g.setAlive(false);
-  g.setRadius(22);
-  Bird& b = g;
-  b.fly();
-  EXPECT_FALSE(g.isAlive());
-  EXPECT_EQ(g.getHits(), 3);
-  EXPECT_EQ(g.getPoints(), 1);
-  EXPECT_EQ(g.getRadius(), 22);
-  EXPECT_TRUE(isGrendakLaunch(launchOf(g)));
+  Comlin c;
+  Holvane h;
+  for (Bird* b : {static_cast<Bird*>(&g), static_cast<Bird*>(&c), static_cast<Bird*>(&h)}) {
+    const int hits = b->getHits(), points = b->getPoints();
+    b->setAlive(false);
+    b->setRadius(22);
+    b->fly();
+    EXPECT_FALSE(b->isAlive()) << "bird worth " << points;
+    EXPECT_EQ(b->getHits(), hits);
+    EXPECT_EQ(b->getPoints(), points);
+    EXPECT_EQ(b->getRadius(), 22);
+  }
 }
 
 TEST_F(Birds, ComlinDrawsACircleOfItsRadiusAroundIt) {
@@ -282,20 +263,4 @@ TEST_F(Birds, HolvaneDrawsARedStarOfItsRadiusAroundIt) {
     EXPECT_GE(distance(v, h.getPosition()), 18.5) << v;
   }
   EXPECT_EQ(p[0].colours, (std::vector<Colour>{{1, 0, 0}, {1, 1, 1}}));
-}
-
-TEST_F(Birds, EveryHolvaneTurnsTheOneSharedStar) {
-  Holvane a, b;
-  a.setRadius(10);
-  b.setRadius(10);
-  a.setPosition(Point(0, 0));
-  b.setPosition(Point(0, 0));
-  a.draw();
-  const std::vector<Vertex> before = glrecord::vertices();
-  // 71 drawings of the other bird and this one's next make 72 steps of 5
-  // degrees: a whole turn, so this bird's star is drawn as it was.
-  for (int call = 0; call < 71; call++) b.draw();
-  glrecord::reset();
-  a.draw();
-  EXPECT_EQ(glrecord::vertices(), before);
 }
