@@ -98,7 +98,8 @@ class XSession:
         # Xvfb picks a free display itself and writes its number to the given fd.
         read_fd, write_fd = os.pipe()
         server = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", self.size, "-nolisten", "tcp"],
+            ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", self.size, "-nolisten", "tcp",
+             "-noreset"],
             pass_fds=(write_fd,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write_fd)
         self.procs.append(server)
