@@ -8,8 +8,8 @@
 constexpr int SHIP_SIZE = 6;            // collision radius: the hull reaches 6 units out
 constexpr int SHIP_NOSE = 6;            // the nose, ahead of the centre
 constexpr int SHIP_TURN_STEP = 6;       // degrees a frame: a full turn in 2 seconds
-constexpr float SHIP_THRUST = 0.25f;    // units per frame gained in every frame of thrust
-constexpr float SHIP_TOP_SPEED = 6.0f;  // units per frame
+constexpr float SHIP_THRUST = 0.2f;     // units per frame gained in every frame of thrust
+constexpr float SHIP_TOP_SPEED = 5.0f;  // units per frame: the field in under 3 seconds
 constexpr float SHIP_DRAG = 0.995f;     // share of the speed kept every frame
 constexpr int SHIP_SONIC_BOOMS = 3;     // volleys the ship starts with
 

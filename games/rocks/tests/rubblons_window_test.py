@@ -19,10 +19,13 @@ SIZE = 400
 CENTRE = SIZE // 2
 SHIP_BOX = (CENTRE - 10, CENTRE - 10, CENTRE + 11, CENTRE + 11)
 COUNTER_BOX = (374, 14, 395, 35)  # the boom count's cell sits below (180, 180) in the world
+# Lower halves of the count's cell: a 3 is lit on the right there, a 2 on the left.
+COUNT_LOWER_LEFT = (378, 26, 381, 30)
+COUNT_LOWER_RIGHT = (385, 26, 388, 30)
 SAFE_BOX = (CENTRE - 50, CENTRE - 50, CENTRE + 51, CENTRE + 51)
 MAX_DOT = 3  # a bullet is a 2 by 2 dot; allow a pixel of blur
 
-failures = 0
+failures = 0  # in the current attempt
 
 
 def check(ok, what):
@@ -67,6 +70,13 @@ def shot_when(x, win, ready, timeout=3.0):
         time.sleep(0.05)
 
 
+def shows_count(image, count):
+    """Whether the sonic-boom count reads 3 or 2 (the two this test sees)."""
+    left = image.count(is_lit, COUNT_LOWER_LEFT)
+    right = image.count(is_lit, COUNT_LOWER_RIGHT)
+    return (left, right >= 3) == (0, True) if count == 3 else (left >= 3, right) == (True, 0)
+
+
 def lit_outside(image, box):
     left, top, right, bottom = box
     return image.count(is_lit) - image.count(is_lit, box)
@@ -90,46 +100,58 @@ def run_checks(x, win):
     check(start.count(is_lit, COUNTER_BOX) >= 10, "the sonic-boom count is drawn top right")
     check(start.count(is_red) == 0, "no flame while Up is not held")
 
+    x.run("xdotool", "keydown", "--window", win, "Up")
+    thrusting = shot_when(x, win, lambda image: image.count(is_red) >= 3)
+    x.run("xdotool", "keyup", "--window", win, "Up")
+    check(thrusting.count(is_red) >= 3, f"Up shows the red flame ({thrusting.count(is_red)} red pixels)")
+    calm = shot_when(x, win, lambda image: image.count(is_red) == 0)
+    check(calm.count(is_red) == 0, "the flame goes out when Up is released")
+
     def bullets_in_path(image):
         return [d for d in dots(image) if in_nose_column(d)]
 
-    x.key(win, "space")
-    first = bullets_in_path(shot_when(x, win, bullets_in_path))
-    later = bullets_in_path(x.screenshot(win))
+    # A shot can meet a rock before it is seen twice; then another is fired.
+    for _ in range(3):
+        x.key(win, "space")
+        first = bullets_in_path(shot_when(x, win, bullets_in_path))
+        later = bullets_in_path(shot_when(x, win, lambda image: bullets_in_path(image) not in ([], first),
+                                          timeout=1.0))
+        if first and later and later != first:
+            break
     check(len(first) >= 1, f"space fires a bullet from the nose (dots in its path: {first})")
-    check(len(later) >= 1 and set(later) != set(first), f"the bullet moves (then {first}, now {later})")
+    check(len(later) >= 1 and later != first, f"the bullet moves (then {first}, now {later})")
 
-    counter_before = x.screenshot(win)
+    check(shows_count(x.screenshot(win), 3), "the sonic-boom count reads 3")
     x.key(win, "b")
     volley = shot_when(x, win, lambda image: len(dots(image)) >= 20)
     check(len(dots(volley)) >= 20, f"b fires a volley (bullets seen: {len(dots(volley))})")
-    changed = any(counter_before.pixel(cx, cy) != volley.pixel(cx, cy)
-                  for cx in range(COUNTER_BOX[0], COUNTER_BOX[2])
-                  for cy in range(COUNTER_BOX[1], COUNTER_BOX[3]))
-    check(changed, "the volley changes the sonic-boom count")
+    check(shows_count(volley, 2), "the volley lowers the sonic-boom count to 2")
 
-    x.run("xdotool", "keydown", "--window", win, "Up")
-    shot_when(x, win, lambda image: image.count(is_red) > 0)
-    thrusting = x.screenshot(win, save_as=SAVE_AS)
-    x.run("xdotool", "keyup", "--window", win, "Up")
-    check(thrusting.count(is_red) >= 3, f"Up shows the red flame ({thrusting.count(is_red)} red pixels)")
+    if SAVE_AS:  # the volley in flight and the flame, for the README
+        x.run("xdotool", "keydown", "--window", win, "Up")
+        shot_when(x, win, lambda image: image.count(is_red) >= 3)
+        x.screenshot(win, save_as=SAVE_AS)
+        x.run("xdotool", "keyup", "--window", win, "Up")
     check(x.program.poll() is None, "the program is still running")
 
 
 def main():
-    # A virtual server that another test is tearing down can refuse the
-    # first connection; a fresh one is tried once.
+    # The field is random: a rock can reach the ship before the checks are
+    # done, and a virtual server that another test is tearing down can refuse
+    # the first connection. So a failed run is tried once more, afresh; a
+    # fault in the program fails both.
+    global failures
     for attempt in (1, 2):
+        failures = 0
         with XSession() as x:
             try:
                 win = x.launch([PROGRAM], "Rubblons")
+                run_checks(x, win)
             except RuntimeError as error:
-                if attempt == 1 and "open display" in str(error):
-                    print(f"retrying with a fresh X server: {error}")
-                    continue
-                raise
-            run_checks(x, win)
+                check(False, f"the program runs: {error}")
+        if failures == 0 or attempt == 2:
             return
+        print("trying once more in a fresh X server")
 
 
 main()
