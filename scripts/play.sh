@@ -6,7 +6,7 @@ set -euo pipefail
 KIT_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 source "$KIT_ROOT/scripts/setup.sh"
 
-PROGRAM="${1:-showcase}"
+PROGRAM="${1:-rubblons}"
 SECONDS_TO_SHOW=3
 
 kit_install_missing
