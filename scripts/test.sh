@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: once in a normal build (build/) and
-# once with AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/).
+# Builds everything and runs every test: once in a normal build (build/), once
+# with AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/), then the
+# libFuzzer targets for a bounded time each (build-fuzz/, clang).
 set -euo pipefail
 KIT_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 source "$KIT_ROOT/scripts/setup.sh"
@@ -12,3 +13,6 @@ kit_build build
 
 kit_build build-asan -DKIT_SANITIZE=ON -DKIT_BENCHMARKS=OFF
 (cd "$KIT_ROOT/build-asan" && ctest --output-on-failure -j "$(nproc)")
+
+# The fuzz targets, 30 seconds each.
+bash "$KIT_ROOT/scripts/fuzz.sh" 30
