@@ -31,12 +31,16 @@ std::string readWord(const char* missing) {
 }
 
 // The next item of standard input, which must be a whole number that fits.
+// The whole word must be digits: a NUL byte inside it ends no number early.
 int32_t readMinutes() {
   std::string word = readWord(NO_MINUTES);
+  const char* const wordEnd = word.c_str() + word.size();
   char* end = nullptr;
   errno = 0;
   long value = std::strtol(word.c_str(), &end, 10);
-  if (*end != '\0' || errno == ERANGE || value < INT32_MIN || value > INT32_MAX) throw BAD_MINUTES;
+  if (end == word.c_str() || end != wordEnd || errno == ERANGE || value < INT32_MIN ||
+      value > INT32_MAX)
+    throw BAD_MINUTES;
   return static_cast<int32_t>(value);
 }
 
