@@ -21,10 +21,12 @@ struct RefusedInput {
 [[noreturn]] void refuse(const std::string& problem) { throw RefusedInput{problem}; }
 
 // Reads the next word or number into value, or refuses the input, naming what was expected.
+// The input has ended only when nothing but white space is left, so a number
+// too big that runs up to the end of input is refused as a bad value.
 template <class T>
 void readOrRefuse(T& value, const std::string& expected) {
-  if (std::cin >> value) return;
-  refuse(std::cin.eof() ? "input ended; expected " + expected : "expected " + expected);
+  if ((std::cin >> std::ws).eof()) refuse("input ended; expected " + expected);
+  if (!(std::cin >> value)) refuse("expected " + expected);
 }
 
 int readStudentCount() {

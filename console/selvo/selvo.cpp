@@ -11,15 +11,18 @@ namespace {
 const int NUMBER_OF_VALUES = 10;
 
 // Reads value number `ordinal` into `value`; on failure says on the error
-// stream what was expected and returns false.
+// stream what was expected and returns false. The input has ended only when
+// nothing but white space is left: a number too big that runs up to the end
+// of input is a bad value, not a missing one.
 bool readValue(int ordinal, int& value) {
-  if (std::cin >> value) return true;
-  if (std::cin.eof())
+  if ((std::cin >> std::ws).eof()) {
     std::cerr << "ERROR: input ended after " << ordinal - 1 << " of " << NUMBER_OF_VALUES
               << " values; expected an integer for value " << ordinal << std::endl;
-  else
-    std::cerr << "ERROR: expected an integer for value " << ordinal << " of "
-              << NUMBER_OF_VALUES << std::endl;
+    return false;
+  }
+  if (std::cin >> value) return true;
+  std::cerr << "ERROR: expected an integer for value " << ordinal << " of " << NUMBER_OF_VALUES
+            << std::endl;
   return false;
 }
 
