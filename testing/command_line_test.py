@@ -1,0 +1,29 @@
+"""Every kit program refuses a command line it does not know before it opens a
+window: one ERROR line naming the program's usage, exit status 1.
+
+    python3 command_line_test.py <program> [<program> ...]
+"""
+
+import os
+import subprocess
+import sys
+
+BAD_COMMAND_LINES = [["--bogus"], ["--seed"], ["--seed", "x"], ["--seed", "-3"],
+                     ["--seed", "4294967296"], ["--seed", "1", "extra"], ["-display"]]
+
+# No display: a program that got as far as opening its window would fail there instead.
+env = {k: v for k, v in os.environ.items() if k != "DISPLAY"}
+failures = 0
+for program in sys.argv[1:]:
+    name = os.path.basename(program)
+    for words in BAD_COMMAND_LINES:
+        run = subprocess.run([program] + words, env=env, capture_output=True, text=True,
+                             timeout=10)
+        lines = run.stderr.splitlines()
+        ok = (run.returncode == 1 and run.stdout == "" and len(lines) == 1
+              and lines[0].startswith("ERROR: ")
+              and lines[0].endswith(f"Usage: {name} [--seed N]"))
+        print(("ok    " if ok else "FAIL  ") + f"{name} {' '.join(words)}: "
+              f"status {run.returncode}, {run.stderr.strip()!r}")
+        failures += not ok
+sys.exit(1 if failures else 0)
