@@ -26,7 +26,7 @@ constexpr float MAX_LANDING_DROP = 1.0f;   // fastest downward speed that lands
 constexpr float MAX_LANDING_DRIFT = 0.5f;  // fastest sideways speed that lands
 constexpr float CRAFT_HALF_WIDTH = 10.0f;  // the feet reach this far either side of x
 constexpr float CRAFT_HEIGHT = 16.0f;      // the cabin's top above the base
-constexpr float SWEEP_STEP = 0.25f;        // finest part of a frame's path tested for touchdown
+constexpr float SWEEP_STEP = 0.25f;        // longest piece of a frame's path tested for touchdown
 constexpr float EXPLOSION_RADIUS = 15.0f;
 constexpr int SPEED_SCALE = 10;  // speeds are shown in tenths of a unit per frame
 
@@ -41,10 +41,11 @@ class Landing {
   void advance();
   // Reads the keys: r starts a new landing; in flight, Up, Left and Right
   // fire the bottom engine, the one on the right side and the one on the left
-  // side, each only while the craft allows it, each firing charged its cost.
+  // side, each only while the craft allows it and each charged its cost.
   void handleInput(const Interface& ui);
   // Draws the craft (or its explosion), the flames of the engines that fired
   // this frame, the ground, the fuel and speeds, and "Landed" or "Crashed".
+  // Not const: the craft's flame operations are not.
   void draw();
 
   // A new ground, and the craft back at the top with a full tank.
@@ -62,13 +63,19 @@ class Landing {
   };
 
   bool inFlight() const { return craft.isAlive() && !craft.isLanded(); }
+  // Puts the craft at its random start, drifting left or right.
   void placeCraft();
+  // Fires the bottom or a side engine if the craft allows it, charging its
+  // cost; whether it fired.
   bool fire(bool bottom);
   // The share (0 to 1) of the way from `from` to `to` at which the craft's
   // base first meets the ground, if it does.
   std::optional<float> touchdownAlong(const Point& from, const Point& to) const;
+  // Whether a base at `base` is on or below the highest ground under its feet.
   bool onGround(const Point& base) const;
+  // Stands the craft on the ground at `where` and judges landing or crash.
   void touchDown(Point where);
+  // The fuel, the speeds and the outcome, as text and numbers.
   void drawStatus() const;
 
   Surface surface;
