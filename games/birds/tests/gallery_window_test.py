@@ -19,7 +19,7 @@ SIZE = 400
 RIFLE_BOX = (350, 350, SIZE, SIZE)  # the pivot is at world (190, -190): pixel (390, 390)
 MUZZLE_COLUMN = (386, 40, 395, 350)  # above the rifle when the barrel stands straight up,
                                     # below the clock
-LEFT_STRIP = (0, 40, 40, 360)  # where birds come in, clear of the score
+LEFT_STRIP = (0, 40, 80, 360)  # where birds come in, clear of the score
 SEED = "4"
 
 failures = 0
@@ -79,9 +79,15 @@ def run_checks(x, win):
     check(rifle_extent(upright)[0] <= 14 and rifle_extent(upright)[1] >= 35,
           f"Up raises it to straight up ({rifle_extent(upright)})")
 
-    x.key(win, "space")
-    first = pellet_heights(shot_when(x, win, lambda image: pellet_heights(image) != []))
-    later = pellet_heights(shot_when(x, win, lambda image: pellet_heights(image) not in ([], first), timeout=1.0))
+    # A pellet crosses the field in under a second; on a busy machine it can be
+    # gone before the second screenshot, and then another is fired.
+    for _ in range(3):
+        x.key(win, "space")
+        first = pellet_heights(shot_when(x, win, lambda image: pellet_heights(image) != []))
+        later = pellet_heights(shot_when(x, win, lambda image: pellet_heights(image) not in ([], first),
+                                         timeout=1.0))
+        if first and later and later[0] < first[0]:
+            break
     check(first != [] and first[-1] >= 300, f"space fires a pellet from the muzzle (rows {first})")
     check(later != [] and first != [] and later[0] < first[0], f"the pellet flies up (then {first}, now {later})")
 
