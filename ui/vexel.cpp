@@ -359,3 +359,19 @@ void drawHolvane(const Point& center, float radius) {
   glColor3f(1.0, 1.0, 1.0);
   glEnd();
 }
+
+// ---------------------------------------------------------------------------
+// The bird gallery's rifle
+// ---------------------------------------------------------------------------
+
+namespace {
+
+// From the stock's top edge up the barrel to the muzzle, back down, and round the stock.
+const Offset RIFLE_OUTLINE[] = {{-2, 6},  {-2, RIFLE_LENGTH}, {2, RIFLE_LENGTH}, {2, 6}, {6, 6},
+                                {6, -6}, {-6, -6},           {-6, 6},           {-2, 6}};
+
+}  // namespace
+
+void drawRifle(const Point& pivot, int rotation) {
+  drawTurnedStrip(pivot, RIFLE_OUTLINE, rotation);
+}

@@ -69,3 +69,11 @@ void drawLanderFlames(const Point& base, bool bottom, bool left, bool right);
 void drawGrendak(const Point& center, float radius, int hits);
 // A red five-pointed star, spun 5 degrees further on every call.
 void drawHolvane(const Point& center, float radius);
+
+// --- The bird gallery's rifle ---
+
+// Units from the rifle's pivot to its muzzle.
+constexpr int RIFLE_LENGTH = 30;
+// A square stock 12 wide around `pivot` and a barrel 4 wide reaching
+// RIFLE_LENGTH from it, turned `rotation` degrees (0 = straight up). Sets no colour.
+void drawRifle(const Point& pivot, int rotation);

@@ -24,6 +24,8 @@ class Bird : public Aviant {
   void setTough(bool t) { tough = t; }
   bool isTough() const { return tough; }
   int getHits() const { return hits; }
+  // Stores the hits the bird still takes, unchecked: the game lowers them as it hits the bird.
+  void setHits(int h) { hits = h; }
   int getPoints() const { return points; }
 
  protected:

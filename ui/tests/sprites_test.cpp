@@ -278,3 +278,18 @@ TEST_F(Sprites, HolvaneStarSpinsFiveDegreesACall) {
   EXPECT_EQ(glrecord::primitives().at(0).vertices,
             (Vertices{{0, 10}, {-5, -8}, {9, 3}, {-9, 3}, {5, -8}}));
 }
+
+TEST_F(Sprites, RiflePointsUpAtRotationZeroAndLeftAtNinetyWithTruncatedOffsets) {
+  drawRifle(Point(190, -190), 0);
+  drawRifle(Point(0, 0), 90);
+  std::vector<Primitive> p = glrecord::primitives();
+  ASSERT_EQ(p.size(), 2u);
+  EXPECT_EQ(p[0].mode, GLenum(GL_LINE_STRIP));
+  EXPECT_EQ(p[0].vertices, shifted(Vertices{{-2, 6}, {-2, 30}, {2, 30}, {2, 6}, {6, 6}, {6, -6},
+                                            {-6, -6}, {-6, 6}, {-2, 6}},
+                                   190, -190));
+  // cos 90 is a hair above 0, so -2 + 6 cos 90 truncates to -1: the barrel narrows by a unit.
+  EXPECT_EQ(p[1].vertices, (Vertices{{-6, -1}, {-30, -1}, {-30, 2}, {-6, 2}, {-6, 6}, {6, 6},
+                                     {6, -6}, {-6, -6}, {-6, -1}}));
+  EXPECT_TRUE(glrecord::colours().empty());
+}
