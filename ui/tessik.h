@@ -4,6 +4,17 @@
 // projection equal to that rectangle, y up), owns the GLUT loop, keeps the
 // keyboard state and calls the game's frame callback 30 times a second.
 // All state is static: every Interface object is a view of the one shell.
+//
+// Each frame: clear to black, set white, call the game, wait out the rest of
+// the 1/30 s, show the frame, age the keys. The keys, as the game sees them:
+//
+//   Left, Up, Right, Down (or the characters d, e, f, g)  isLeft() ... isDown()
+//       hold count: 1 in the first frame the key is down, then 2, 3, ...; 0 once released
+//   space (or Home, or j), n, r, b                        isSpace(), isN(), isR(), isB()
+//       one-shot: true in exactly one frame per press, however long it is held
+//
+// Holding a key never repeats it. The characters d, e, f, g have no release:
+// their count runs on until the arrow itself is released. Other keys are ignored.
 #pragma once
 
 #include "point.h"
@@ -16,9 +27,14 @@ class Interface {
   // Where frame pacing reads the time: 1,000,000 ticks a second, wrapping at 2^32.
   using TickSource = unsigned int (*)();
 
-  // A view of the shell; sets up a default window only if none exists yet.
+  // A view of the shell, for use inside callbacks; sets up a default window
+  // only if none exists yet.
   Interface() { initialize(0, nullptr, "Window", Point(-50, 50), Point(50, -50)); }
-  // Opens the window titled `title` over the world rectangle topLeft..bottomRight.
+  // Opens the window titled `title` at screen position (10, 10) over the world
+  // rectangle topLeft..bottomRight: as many pixels wide and high as the
+  // rectangle is, one world unit a pixel. Seeds rand() afresh for every run.
+  // GLUT takes its own options from argv. Only the first construction of a
+  // program does this; later ones are views.
   Interface(int argc, char** argv, const char* title, Point topLeft, Point bottomRight) {
     initialize(argc, argv, title, topLeft, bottomRight);
   }
@@ -28,7 +44,9 @@ class Interface {
   // projection and the callbacks). Later calls do nothing.
   void initialize(int argc, char** argv, const char* title, Point topLeft, Point bottomRight);
 
-  // Stores the callback and its pointer, then hands the thread to GLUT's loop.
+  // Stores the callback and its pointer, then hands the thread to GLUT's loop:
+  // from now on callBack(ui, p) runs once a frame. With a real window it
+  // never returns.
   void run(CallBack callBack, void* p);
 
   // True once the current frame's deadline has come (or was missed).
@@ -39,7 +57,7 @@ class Interface {
   unsigned int getNextTick() { return nextTick; }
   // Ticks left until the deadline: 0 when it has come, never more than one period.
   unsigned int ticksToWait();
-  // Sets the frame rate; a rate of zero or less is refused.
+  // Sets the frames a second (30 unless changed). Asserts rate > 0.
   void setFramesPerSecond(double rate);
 
   // Records a key going down (true) or up (false); see the key table in tessik.cpp.

@@ -1,49 +1,59 @@
 // vexel: the kit's vector drawing library.
 //
-// Free functions that draw in world coordinates (x right, y up) with
-// immediate-mode GL, inside the shell's frame callback. White is the resting
-// colour: a function that sets another colour sets white again before it
-// returns. Also rotate() for turning points and random() over the one
-// process-wide rand() sequence, which the shell seeds.
+// Free functions that draw in world coordinates (x right, y up, in the units
+// of the shell's world rectangle, which are window pixels) with
+// immediate-mode GL. Call them only inside the shell's frame callback.
+// Angles are whole degrees, counter-clockwise. Colours are red, green and blue
+// shares from 0 to 1. White is the resting colour: a function that sets
+// another colour sets white again before it returns; the rest draw in the
+// current colour. Also rotate() for turning points and random() over the one
+// process-wide rand() sequence, which the shell seeds (and --seed reseeds).
+// A broken contract (a radius of 1 or less, say) stops the program with the
+// standard assertion message.
 #pragma once
 
 #include "point.h"
 
-// Turns `point` about `origin` by `rotation` degrees counter-clockwise; the
-// turned offsets are truncated toward zero to whole units.
+// Turns `point` in place about `origin` by `rotation` degrees (any value,
+// negative turns clockwise). The turned offset from `origin` is truncated
+// toward zero to whole units.
 void rotate(Point& point, const Point& origin, int rotation);
 
-// One segment from begin to end in the colour (red, green, blue), each 0 to 1.
+// One segment from begin to end, in the colour (red, green, blue), white unless given.
 void drawLine(const Point& begin, const Point& end, float red = 1.0, float green = 1.0,
               float blue = 1.0);
 
-// A 2 by 2 dot with its lower-left corner at `point`.
+// A dot of 2 by 2 units with its lower-left corner at `point`, in the current colour.
 void drawDot(const Point& point);
 
-// Outline of a width by height rectangle turned `rotation` degrees about its
-// center; odd sizes draw one unit smaller.
+// Outline of a `width` by `height` rectangle turned `rotation` degrees about
+// its center; odd sizes draw one unit smaller (halves are whole units).
 void drawRect(const Point& center, int width, int height, int rotation);
 
-// Outline of a circle of edges about one unit long. Asserts radius > 1.
+// Outline of a circle of `radius` units, edges about one unit long. Asserts radius > 1.
 void drawCircle(const Point& center, int radius);
 
-// Outline of a regular polygon of `points` corners, the first at angle 0,
-// turned `rotation` degrees. Asserts points >= 1.
+// Outline of a regular polygon of `points` corners on a circle of `radius`,
+// the first corner straight right of the center before turning by
+// `rotation` degrees. Asserts points >= 1.
 void drawPolygon(const Point& center, int radius, int points, int rotation);
 
-// One digit '0' to '9' in a cell 7 wide and 10 high below its top-left corner.
+// One digit '0' to '9' drawn in white segments, in a cell 7 wide and 10 high
+// hanging below `topLeft`. Asserts that `digit` is '0' to '9'.
 void drawDigit(const Point& topLeft, char digit);
 
-// A whole number in decimal on an 11-unit pitch, a bar for the minus sign.
+// A whole number (any int) in decimal digits of drawDigit, one every 11 units
+// to the right of `topLeft`, a bar first for the minus sign.
 void drawNumber(const Point& topLeft, int number);
 
 // Text in the 12-point Helvetica bitmap font, starting at `topLeft`.
 void drawText(const Point& topLeft, const char* text);
 
-// An int in [min, max): max itself never comes (min when min == max).
+// A random int from min up to but not including max (min when min == max).
+// Asserts min <= max.
 int random(int min, int max);
 
-// A double in [min, max], both ends possible.
+// A random double from min to max, both ends possible. Asserts min <= max.
 double random(double min, double max);
 
 // --- Sprites of the rock-field shooter (turned `rotation` degrees; 0 = nose up) ---
