@@ -4,6 +4,8 @@
 // projection equal to that rectangle, y up), owns the GLUT loop, keeps the
 // keyboard state and calls the game's frame callback 30 times a second.
 // All state is static: every Interface object is a view of the one shell.
+// Built for the browser, the window is the page's canvas and the browser's
+// main loop paces the frames instead of a sleep (see tessik.cpp).
 #pragma once
 
 #include "point.h"
@@ -28,7 +30,8 @@ class Interface {
   // projection and the callbacks). Later calls do nothing.
   void initialize(int argc, char** argv, const char* title, Point topLeft, Point bottomRight);
 
-  // Stores the callback and its pointer, then hands the thread to GLUT's loop.
+  // Stores the callback and its pointer, then hands the thread to GLUT's loop
+  // (in the browser, to the browser's main loop; neither returns).
   void run(CallBack callBack, void* p);
 
   // True once the current frame's deadline has come (or was missed).
@@ -80,7 +83,7 @@ unsigned int monotonicTicks();
 // Blocks the calling thread for `milliseconds`, resuming after interruptions.
 void sleep(unsigned long milliseconds);
 
-// One frame: clear, call the game, wait out the period, swap, age the keys.
+// One frame: clear, call the game, wait out the period (natively), swap, age the keys.
 void drawCallback();
 // GLUT special-key down and up, and character-key callbacks.
 void keyDownCallback(int key, int x, int y);
