@@ -31,7 +31,7 @@ class Interface {
   void initialize(int argc, char** argv, const char* title, Point topLeft, Point bottomRight);
 
   // Stores the callback and its pointer, then hands the thread to GLUT's loop
-  // (in the browser, to the browser's main loop; neither returns).
+  // (in the browser, to the browser's main loop).
   void run(CallBack callBack, void* p);
 
   // True once the current frame's deadline has come (or was missed).

@@ -15,6 +15,8 @@ const CHROMIUM_FLAGS = [
   '--disable-quic', '--no-first-run', '--disable-background-networking',
   '--disable-component-update', '--disable-sync',
 ];
+// A page that stalls fails its test in this time instead of hanging it.
+const PROTOCOL_TIMEOUT_MS = 30000;
 const TYPES = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm' };
 
 // Serves the files under `root` on 127.0.0.1 at a free port; resolves to the server.
@@ -38,6 +40,7 @@ async function startBrowser() {
   const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'kit-chromium-'));
   const browser = await puppeteer.launch({
     executablePath: CHROMIUM, headless: true, userDataDir: profile, args: CHROMIUM_FLAGS,
+    protocolTimeout: PROTOCOL_TIMEOUT_MS,
   });
   const close = browser.close.bind(browser);
   browser.close = async () => {
