@@ -9,10 +9,13 @@
 #include <ctime>
 #include <initializer_list>
 
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+#endif
+
 namespace {
 
 constexpr double TICKS_PER_SECOND = 1e6;
-constexpr long TICKS_PER_MILLISECOND = 1000;
 constexpr int WINDOW_X = 10;
 constexpr int WINDOW_Y = 10;
 
@@ -30,6 +33,64 @@ constexpr int KEY_B = 'b';
 
 // One frame period in ticks, truncated: 33,333 at 30 frames a second.
 unsigned int periodTicks() { return static_cast<unsigned int>(int(TICKS_PER_SECOND * Interface::timePeriod)); }
+
+// ---------------------------------------------------------------------------
+// Where the browser build differs, in one place.
+//
+// Natively GLUT's loop owns the thread: drawCallback is its display and idle
+// callback, and each frame sleeps out the rest of its period. A page must get
+// the thread back between frames, so in the browser the browser's main loop
+// calls drawCallback at the frame rate and nothing sleeps. Its GLUT would run
+// an idle callback on its own timers beside that loop, and a display callback
+// on top of it, so neither is registered. It has no switch for key repeat:
+// repeated key-downs are dropped before its key handler sees them. And argv
+// lies at the same address on every run there, so rand starts from a random
+// seed instead.
+// ---------------------------------------------------------------------------
+#ifdef __EMSCRIPTEN__
+
+unsigned int startingSeed(char**) { return static_cast<unsigned int>(emscripten_random() * 4294967295.0); }
+
+void ignoreKeyRepeat() {
+  EM_ASM({
+    window.removeEventListener("keydown", GLUT.onKeydown, true);
+    window.addEventListener("keydown", function(event) {
+      if (!event.repeat) GLUT.onKeydown(event);
+    }, true);
+  });
+}
+
+void registerFrameCallbacks() {}
+
+void runFrames() {
+  emscripten_set_main_loop(drawCallback, int(1.0 / Interface::timePeriod + 0.5), 1);
+}
+
+void waitForDeadline(Interface&) {}
+
+#else
+
+unsigned int startingSeed(char** argv) { return static_cast<unsigned int>(reinterpret_cast<uintptr_t>(argv)); }
+
+void ignoreKeyRepeat() { glutIgnoreKeyRepeat(1); }
+
+void registerFrameCallbacks() {
+  glutDisplayFunc(drawCallback);
+  glutIdleFunc(drawCallback);
+}
+
+void runFrames() { glutMainLoop(); }
+
+constexpr long TICKS_PER_MILLISECOND = 1000;
+
+// The wait is rounded to the nearest millisecond: truncating it would show
+// every frame up to a millisecond early and run the loop fast.
+void waitForDeadline(Interface& ui) {
+  if (unsigned int wait = ui.ticksToWait())
+    sleep((wait + TICKS_PER_MILLISECOND / 2) / TICKS_PER_MILLISECOND);
+}
+
+#endif
 
 }  // namespace
 
@@ -67,20 +128,19 @@ void Interface::initialize(int argc, char** argv, const char* title, Point topLe
                            Point bottomRight) {
   if (initialized) return;
 
-  srand(static_cast<unsigned int>(reinterpret_cast<uintptr_t>(argv)));
+  srand(startingSeed(argv));
   glutInit(&argc, argv);
   glutInitWindowSize(int(bottomRight.getX() - topLeft.getX()),
                      int(topLeft.getY() - bottomRight.getY()));
   glutInitWindowPosition(WINDOW_X, WINDOW_Y);
   glutInitDisplayMode(GLUT_DOUBLE);
   glutCreateWindow(title);
-  glutIgnoreKeyRepeat(1);
+  ignoreKeyRepeat();
   glClearColor(0, 0, 0, 0);
   gluOrtho2D(int(topLeft.getX()), int(bottomRight.getX()), int(bottomRight.getY()),
              int(topLeft.getY()));
 
-  glutDisplayFunc(drawCallback);
-  glutIdleFunc(drawCallback);
+  registerFrameCallbacks();
   glutKeyboardFunc(keyboardCallback);
   glutSpecialFunc(keyDownCallback);
   glutSpecialUpFunc(keyUpCallback);
@@ -91,7 +151,7 @@ void Interface::initialize(int argc, char** argv, const char* title, Point topLe
 void Interface::run(CallBack callBack, void* p) {
   Interface::p = p;
   Interface::callBack = callBack;
-  glutMainLoop();
+  runFrames();
 }
 
 // The deadline is compared in 32-bit tick space so that the clock's wrap
@@ -141,10 +201,7 @@ void drawCallback() {
   assert(ui.callBack != NULL);
   ui.callBack(&ui, ui.p);
 
-  // The wait is rounded to the nearest millisecond: truncating it would show
-  // every frame up to a millisecond early and run the loop fast.
-  if (unsigned int wait = ui.ticksToWait())
-    sleep((wait + TICKS_PER_MILLISECOND / 2) / TICKS_PER_MILLISECOND);
+  waitForDeadline(ui);
   ui.setNextDrawTime();
   glutSwapBuffers();
   ui.keyEvent();

@@ -15,6 +15,9 @@
 //
 // Holding a key never repeats it. The characters d, e, f, g have no release:
 // their count runs on until the arrow itself is released. Other keys are ignored.
+//
+// Built for the browser, the window is the page's canvas and the browser's
+// main loop paces the frames instead of a sleep (see tessik.cpp).
 #pragma once
 
 #include "point.h"
@@ -44,9 +47,9 @@ class Interface {
   // projection and the callbacks). Later calls do nothing.
   void initialize(int argc, char** argv, const char* title, Point topLeft, Point bottomRight);
 
-  // Stores the callback and its pointer, then hands the thread to GLUT's loop:
-  // from now on callBack(ui, p) runs once a frame. With a real window it
-  // never returns.
+  // Stores the callback and its pointer, then hands the thread to GLUT's loop
+  // (in the browser, to the browser's main loop): from now on callBack(ui, p)
+  // runs once a frame. With a real window it never returns.
   void run(CallBack callBack, void* p);
 
   // True once the current frame's deadline has come (or was missed).
@@ -98,7 +101,7 @@ unsigned int monotonicTicks();
 // Blocks the calling thread for `milliseconds`, resuming after interruptions.
 void sleep(unsigned long milliseconds);
 
-// One frame: clear, call the game, wait out the period, swap, age the keys.
+// One frame: clear, call the game, wait out the period (natively), swap, age the keys.
 void drawCallback();
 // GLUT special-key down and up, and character-key callbacks.
 void keyDownCallback(int key, int x, int y);

@@ -9,14 +9,81 @@
 #include <initializer_list>
 #include <string>
 
+#include "strokefont.h"
+
+// ---------------------------------------------------------------------------
+// The GL calls that draw, in one place. Natively they are GL's and GLUT's own.
+//
+// The browser build differs in two ways. Its GLUT has no bitmap fonts, so
+// text is drawn with the stroke font. And its GL emulation files a colour set
+// between glBegin and glEnd as one more entry of the vertex stream, in call
+// order: a colour must come before every vertex there, or the vertices after
+// it are read skewed (a white set after the last vertex becomes a NaN
+// coordinate). So inside a shape the colour is held and sent before each
+// vertex, and the last one set is sent again after glEnd, where it lasts.
+// ---------------------------------------------------------------------------
+
 namespace {
+
+enum class Font { HELVETICA_12, EIGHT_BY_13 };
+
+#ifdef __EMSCRIPTEN__
+
+struct Shape {
+  bool open = false;       // between openShape() and closeShape()
+  bool coloured = false;   // a colour was set since openShape()
+  float rgb[3] = {1, 1, 1};
+} shape;
+
+void openShape(GLenum mode) {
+  glBegin(mode);
+  shape.open = true;
+  shape.coloured = false;
+}
+
+void colour(float red, float green, float blue) {
+  if (!shape.open) {
+    glColor3f(red, green, blue);
+    return;
+  }
+  shape.coloured = true;
+  shape.rgb[0] = red, shape.rgb[1] = green, shape.rgb[2] = blue;
+}
+
+void vertex(float x, float y) {
+  if (shape.coloured) glColor3f(shape.rgb[0], shape.rgb[1], shape.rgb[2]);
+  glVertex2f(x, y);
+}
+
+void closeShape() {
+  glEnd();
+  shape.open = false;
+  if (shape.coloured) glColor3f(shape.rgb[0], shape.rgb[1], shape.rgb[2]);
+}
+
+void glyphs(const Point& at, Font, const char* text) { drawStrokeText(at, text); }
+
+#else
+
+void openShape(GLenum mode) { glBegin(mode); }
+void colour(float red, float green, float blue) { glColor3f(red, green, blue); }
+void vertex(float x, float y) { glVertex2f(x, y); }
+void closeShape() { glEnd(); }
+
+void glyphs(const Point& at, Font font, const char* text) {
+  glRasterPos2f(at.getX(), at.getY());
+  void* glutFont = font == Font::HELVETICA_12 ? GLUT_BITMAP_HELVETICA_12 : GLUT_BITMAP_8_BY_13;
+  for (const char* p = text; *p; p++) glutBitmapCharacter(glutFont, static_cast<unsigned char>(*p));
+}
+
+#endif
 
 constexpr double PI = 3.14159265358979323846;
 constexpr double TWO_PI = 6.283185307179586;
 constexpr double RADIANS_PER_DEGREE = PI / 180.0;
 constexpr float DIGIT_PITCH = 11.0f;  // 7 units of digit, 4 of space
 
-void vertex(const Point& p) { glVertex2f(p.getX(), p.getY()); }
+void vertex(const Point& p) { vertex(p.getX(), p.getY()); }
 
 }  // namespace
 
@@ -46,22 +113,22 @@ void rotate(Point& point, const Point& origin, int rotation) {
 }
 
 void drawLine(const Point& begin, const Point& end, float red, float green, float blue) {
-  glBegin(GL_LINES);
-  glColor3f(red, green, blue);
+  openShape(GL_LINES);
+  colour(red, green, blue);
   vertex(begin);
   vertex(end);
-  glColor3f(1.0, 1.0, 1.0);
-  glEnd();
+  colour(1.0, 1.0, 1.0);
+  closeShape();
 }
 
 void drawDot(const Point& point) {
   const float x = point.getX(), y = point.getY();
-  glBegin(GL_POINTS);
-  glVertex2f(x, y);
-  glVertex2f(x + 1, y);
-  glVertex2f(x + 1, y + 1);
-  glVertex2f(x, y + 1);
-  glEnd();
+  openShape(GL_POINTS);
+  vertex(x, y);
+  vertex(x + 1, y);
+  vertex(x + 1, y + 1);
+  vertex(x, y + 1);
+  closeShape();
 }
 
 void drawRect(const Point& center, int width, int height, int rotation) {
@@ -74,33 +141,33 @@ void drawRect(const Point& center, int width, int height, int rotation) {
   for (Point* corner : {&topLeft, &topRight, &bottomLeft, &bottomRight})
     rotate(*corner, center, rotation);
 
-  glBegin(GL_LINE_STRIP);
+  openShape(GL_LINE_STRIP);
   for (const Point* corner : {&topLeft, &topRight, &bottomRight, &bottomLeft, &topLeft})
     vertex(*corner);
-  glEnd();
+  closeShape();
 }
 
 void drawCircle(const Point& center, int radius) {
   assert(radius > 1.0);
   const double step = 1.0 / radius;
-  glBegin(GL_LINE_LOOP);
+  openShape(GL_LINE_LOOP);
   for (double angle = 0.0; angle < TWO_PI; angle += step)
-    glVertex2f(float(center.getX() + cos(angle) * radius),
+    vertex(float(center.getX() + cos(angle) * radius),
                float(center.getY() + sin(angle) * radius));
-  glEnd();
+  closeShape();
 }
 
 void drawPolygon(const Point& center, int radius, int points, int rotation) {
   assert(points >= 1);
   if (points < 1) return;
-  glBegin(GL_LINE_LOOP);
+  openShape(GL_LINE_LOOP);
   for (double angle = 0.0; angle < TWO_PI; angle += TWO_PI / points) {
     Point corner(float(center.getX() + cos(angle) * radius),
                  float(center.getY() + sin(angle) * radius));
     rotate(corner, center, rotation);
     vertex(corner);
   }
-  glEnd();
+  closeShape();
 }
 
 void drawDigit(const Point& topLeft, char digit) {
@@ -127,10 +194,10 @@ void drawNumber(const Point& topLeft, int number) {
   const std::string text = std::to_string(magnitude);
 
   if (negative) {
-    glBegin(GL_LINES);
-    glVertex2f(cursor.getX() + 1, cursor.getY() - 5);
-    glVertex2f(cursor.getX() + 5, cursor.getY() - 5);
-    glEnd();
+    openShape(GL_LINES);
+    vertex(cursor.getX() + 1, cursor.getY() - 5);
+    vertex(cursor.getX() + 5, cursor.getY() - 5);
+    closeShape();
     cursor.addX(DIGIT_PITCH);
   }
   for (const char* p = text.c_str(); *p; p++) {
@@ -140,11 +207,7 @@ void drawNumber(const Point& topLeft, int number) {
   }
 }
 
-void drawText(const Point& topLeft, const char* text) {
-  glRasterPos2f(topLeft.getX(), topLeft.getY());
-  for (const char* p = text; *p; p++)
-    glutBitmapCharacter(GLUT_BITMAP_HELVETICA_12, static_cast<unsigned char>(*p));
-}
+void drawText(const Point& topLeft, const char* text) { glyphs(topLeft, Font::HELVETICA_12, text); }
 
 int random(int min, int max) {
   assert(min <= max);
@@ -208,9 +271,9 @@ void emitTurned(const Point& center, const Offset (&offsets)[N], int rotation) {
 
 template <size_t N>
 void drawTurnedStrip(const Point& center, const Offset (&offsets)[N], int rotation) {
-  glBegin(GL_LINE_STRIP);
+  openShape(GL_LINE_STRIP);
   emitTurned(center, offsets, rotation);
-  glEnd();
+  closeShape();
 }
 
 // A disc of 12 triangles fanned around center, in the current colour.
@@ -232,11 +295,11 @@ void drawShip(const Point& center, int rotation, bool thrust) {
   drawTurnedStrip(center, SHIP_HULL, rotation);
   if (!thrust) return;
 
-  glBegin(GL_LINE_STRIP);
-  glColor3f(1.0, 0.0, 0.0);
+  openShape(GL_LINE_STRIP);
+  colour(1.0, 0.0, 0.0);
   emitTurned(center, SHIP_FLAMES[random(0, FLAME_ROWS)], rotation);
-  glColor3f(1.0, 1.0, 1.0);
-  glEnd();
+  colour(1.0, 1.0, 1.0);
+  closeShape();
 }
 
 void drawSmallRubblon(const Point& center, int rotation) {
@@ -253,11 +316,11 @@ void drawLargeRubblon(const Point& center, int rotation) {
 
 void drawExplosion(const Point& center, float radius) {
   assert(radius > 1.0);
-  glBegin(GL_TRIANGLES);
-  glColor3f(1.0, 0.0, 0.0);
+  openShape(GL_TRIANGLES);
+  colour(1.0, 0.0, 0.0);
   emitDisc(center, radius);
-  glEnd();
-  glColor3f(1.0, 1.0, 1.0);
+  closeShape();
+  colour(1.0, 1.0, 1.0);
 }
 
 // ---------------------------------------------------------------------------
@@ -299,7 +362,7 @@ const Flame LEFT_FLAME = {{-6, 12},
                           {-6, 10}};
 
 void emitOffset(const Point& base, const Offset& o) {
-  glVertex2f(base.getX() + o.x, base.getY() + o.y);
+  vertex(base.getX() + o.x, base.getY() + o.y);
 }
 
 void emitFlame(const Point& base, const Flame& flame, int row) {
@@ -311,33 +374,33 @@ void emitFlame(const Point& base, const Flame& flame, int row) {
 }  // namespace
 
 void drawLander(const Point& base) {
-  glBegin(GL_LINE_STRIP);
+  openShape(GL_LINE_STRIP);
   for (const Offset& o : LANDER_OUTLINE) emitOffset(base, o);
-  glEnd();
+  closeShape();
 }
 
 void drawLanderFlames(const Point& base, bool bottom, bool left, bool right) {
   const int row = random(0, FLAME_ROWS);
-  glBegin(GL_LINE_LOOP);
-  glColor3f(1.0, 0.0, 0.0);
+  openShape(GL_LINE_LOOP);
+  colour(1.0, 0.0, 0.0);
   if (bottom) emitFlame(base, BOTTOM_FLAME, row);
   if (right) emitFlame(base, RIGHT_FLAME, row);
   if (left) emitFlame(base, LEFT_FLAME, row);
-  glColor3f(1.0, 1.0, 1.0);
-  glEnd();
+  colour(1.0, 1.0, 1.0);
+  closeShape();
 }
 
 void drawGrendak(const Point& center, float radius, int hits) {
   assert(radius > 1.0);
-  glBegin(GL_TRIANGLES);
+  openShape(GL_TRIANGLES);
   emitDisc(center, radius);
-  glEnd();
+  closeShape();
 
   if (hits >= 1 && hits <= 9) {
-    glColor3f(0.0, 0.0, 0.0);
-    glRasterPos2f(center.getX() - 4, center.getY() - 3);
-    glutBitmapCharacter(GLUT_BITMAP_8_BY_13, '0' + hits);
-    glColor3f(1.0, 1.0, 1.0);
+    const char digit[] = {char('0' + hits), '\0'};
+    colour(0.0, 0.0, 0.0);
+    glyphs(Point(center.getX() - 4, center.getY() - 3), Font::EIGHT_BY_13, digit);
+    colour(1.0, 1.0, 1.0);
   }
 }
 
@@ -348,16 +411,16 @@ void drawHolvane(const Point& center, float radius) {
   rotation += HOLVANE_SPIN;
   if (rotation >= FULL_TURN) rotation -= FULL_TURN;
 
-  glBegin(GL_LINE_LOOP);
-  glColor3f(1.0, 0.0, 0.0);
+  openShape(GL_LINE_LOOP);
+  colour(1.0, 0.0, 0.0);
   for (int i = 0; i < 5; i++) {
     const float angle = float(i * TWO_PI * 0.4);
     Point tip(center.getX() + cosf(angle) * radius, center.getY() + sinf(angle) * radius);
     rotate(tip, center, int(rotation));
     vertex(tip);
   }
-  glColor3f(1.0, 1.0, 1.0);
-  glEnd();
+  colour(1.0, 1.0, 1.0);
+  closeShape();
 }
 
 // ---------------------------------------------------------------------------

@@ -46,7 +46,9 @@ void drawDigit(const Point& topLeft, char digit);
 // to the right of `topLeft`, a bar first for the minus sign.
 void drawNumber(const Point& topLeft, int number);
 
-// Text in the 12-point Helvetica bitmap font, starting at `topLeft`.
+// Text in the 12-point Helvetica bitmap font, starting at `topLeft` (the
+// raster position). The browser build, whose GL has no bitmap fonts, draws
+// it with drawStrokeText (strokefont.h) from the same point.
 void drawText(const Point& topLeft, const char* text);
 
 // A random int from min up to but not including max (min when min == max).
@@ -74,7 +76,8 @@ void drawLander(const Point& base);
 // Red flames of the engines whose flags are set (bottom, left, right), one
 // randomly chosen row shared by all of them.
 void drawLanderFlames(const Point& base, bool bottom, bool left, bool right);
-// A filled disc in the current colour with, for 1 to 9 hits, a black digit.
+// A filled disc in the current colour with, for 1 to 9 hits, a black digit
+// (8 by 13 bitmap font; the stroke font in the browser build).
 // Asserts radius > 1.
 void drawGrendak(const Point& center, float radius, int hits);
 // A red five-pointed star, spun 5 degrees further on every call.

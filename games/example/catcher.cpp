@@ -28,9 +28,8 @@ void Catcher::handleInput(const Interface& ui) {
 }
 
 void Catcher::draw() const {
-  drawLine(Point(paddleX - PADDLE_HALF_WIDTH, PADDLE_Y), Point(paddleX + PADDLE_HALF_WIDTH, PADDLE_Y),
-           0.0, 1.0, 0.0);
-  for (const Point& dot : dots) drawDot(dot);
+  drawRect(Point(paddleX, PADDLE_Y), int(2 * PADDLE_HALF_WIDTH), PADDLE_HEIGHT, 0);
+  for (const Point& dot : dots) drawCircle(dot, DOT_RADIUS);
   drawNumber(Point(-190, 190), score);
 }
 

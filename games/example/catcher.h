@@ -11,8 +11,10 @@
 const float FIELD_EDGE = 200;        // the field is -200..200 on both axes
 const float PADDLE_Y = -180;         // height of the paddle's line
 const float PADDLE_HALF_WIDTH = 30;  // a dot is caught within this of the paddle's middle
+const int PADDLE_HEIGHT = 6;
 const float PADDLE_SPEED = 6;        // units a frame while an arrow is held
 const float DOT_SPEED = 3;           // units a dot falls each frame
+const int DOT_RADIUS = 4;
 const int DOT_INTERVAL = 45;         // frames between new dots: 1.5 seconds
 
 class Catcher {

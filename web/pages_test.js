@@ -1,0 +1,153 @@
+// The kit's pages in headless Chromium: node pages_test.js BUILD_WEB_DIR
+'use strict';
+const { describe, test, before, after } = require('node:test');
+const assert = require('node:assert/strict');
+const path = require('path');
+const { serve, startBrowser, programsIn, openPage, frameAt } = require('./browser');
+
+const ROOT = path.resolve(process.argv[2] || 'build-web');
+const SEED = '?seed=7';
+const KEY_FROM_FRAME = 15;  // a key held for a check goes down after this frame
+const KEY_TO_FRAME = 45;    // and the frame compared is this one
+let server, browser;
+
+// Pixels of `frame` with the letter `kind` inside the box x0..x1, y0..y1.
+function count(frame, kind, [x0, y0, x1, y1] = [0, 0, frame.width - 1, frame.height - 1]) {
+  let n = 0;
+  for (let y = y0; y <= y1; y++)
+    for (let x = x0; x <= x1; x++) n += frame.pixels[y * frame.width + x] === kind ? 1 : 0;
+  return n;
+}
+
+// The pixels where two frames differ, as {x, y}.
+function differences(a, b) {
+  const found = [];
+  for (let i = 0; i < a.pixels.length; i++)
+    if (a.pixels[i] !== b.pixels[i]) found.push({ x: i % a.width, y: Math.floor(i / a.width) });
+  return found;
+}
+
+// The same frame of a seeded game played twice: without a key, and with `key`
+// held from frame KEY_FROM_FRAME on.
+async function withAndWithoutKey(program, key) {
+  const plain = await openPage(browser, server, program, SEED);
+  const without = await frameAt(plain, KEY_TO_FRAME);
+  const keyed = await openPage(browser, server, program, SEED);
+  await frameAt(keyed, KEY_FROM_FRAME);
+  await keyed.keyboard.down(key);
+  const held = await frameAt(keyed, KEY_TO_FRAME);
+  await keyed.keyboard.up(key);
+  for (const page of [plain, keyed]) {
+    assert.deepEqual(page.errors, []);
+    await page.close();
+  }
+  return { without, held };
+}
+
+// What each game's page must show beyond drawing without errors.
+const CHECKS = {
+  rubblons: async () => {
+    const { without, held } = await withAndWithoutKey('rubblons', 'ArrowLeft');
+    const turned = differences(without, held);
+    assert.ok(turned.length > 0, 'the ship turns on Left');
+    for (const { x, y } of turned)  // and nothing else changes: the field is the seed's
+      assert.ok(Math.abs(x - 200) <= 10 && Math.abs(y - 200) <= 10, `change at ${x},${y}`);
+  },
+  gallery: async () => {
+    const { without, held } = await withAndWithoutKey('gallery', 'ArrowUp');
+    const turned = differences(without, held);
+    assert.ok(turned.length > 0, 'the barrel turns on Up');
+    for (const { x, y } of turned)  // and only the rifle, in the lower-right corner, changes
+      assert.ok(x >= 340 && y >= 340, `change at ${x},${y}`);
+  },
+  lander: async () => {
+    const { without, held } = await withAndWithoutKey('lander', 'ArrowUp');
+    assert.equal(count(without, 'r'), 0, 'no flame while no engine fires');
+    assert.ok(count(held, 'r') >= 5, 'the bottom flame shows on Up');
+  },
+  catcher: async () => {
+    const { without, held } = await withAndWithoutKey('catcher', 'ArrowLeft');
+    const moved = differences(without, held);
+    assert.ok(moved.length > 0, 'the paddle moves on Left');
+    for (const { y } of moved) assert.ok(y >= 370, `change at row ${y}`);
+  },
+  showcase: async () => {
+    const page = await openPage(browser, server, 'showcase');
+    const frame = await frameAt(page, 30);
+    assert.ok(count(frame, 'w', [10, 56, 40, 66]) >= 15, 'the label "lines" shows');
+    assert.ok(count(frame, 'r', [100, 45, 130, 75]) >= 10, 'the first line is red');
+    assert.ok(count(frame, '.', [315, 345, 321, 354]) >= 4, 'the digit on the white disc is black');
+    await page.close();
+  },
+};
+
+describe('the pages', () => {
+  before(async () => {
+    server = await serve(ROOT);
+    browser = await startBrowser();
+  });
+  after(async () => {
+    await browser.close();
+    server.close();
+  });
+
+  test('the index links a page for each program, and each draws without a console error', async () => {
+    const programs = programsIn(ROOT);
+    assert.deepEqual(Object.keys(CHECKS).filter(p => !programs.includes(p)), []);
+    for (const program of programs) {
+      const page = await openPage(browser, server, program);
+      const frame = await frameAt(page, 30);
+      assert.ok(count(frame, 'w') + count(frame, 'r') > 100, `${program} draws`);
+      assert.deepEqual(page.errors, [], program);
+      await page.close();
+      if (CHECKS[program]) await CHECKS[program]();
+    }
+  });
+
+  test('the shooter fires once per press of space, however long it is held', async () => {
+    const plain = await openPage(browser, server, 'rubblons', SEED);
+    const without = await frameAt(plain, 26);
+    const firing = await openPage(browser, server, 'rubblons', SEED);
+    for (const frame of [12, 15, 18]) {  // the second and third key-downs are repeats
+      await frameAt(firing, frame);
+      await firing.keyboard.down(' ');
+    }
+    const fired = differences(without, await frameAt(firing, 26));
+    await firing.keyboard.up(' ');
+    assert.ok(fired.length > 0, 'a bullet flies');
+    const ys = fired.map(p => p.y);
+    assert.ok(fired.every(p => Math.abs(p.x - 200) <= 3), 'straight up from the ship');
+    assert.ok(Math.max(...ys) - Math.min(...ys) <= 3 && Math.max(...ys) < 190, 'one bullet, ahead of the ship');
+    await plain.close();
+    await firing.close();
+  });
+
+  test('the address\'s seed replays a field, another seed makes another, a bad one is refused', async () => {
+    const frames = [];
+    for (const query of [SEED, SEED, '?seed=8']) {
+      const page = await openPage(browser, server, 'rubblons', query);
+      frames.push(await frameAt(page, 20));
+      await page.close();
+    }
+    assert.equal(differences(frames[0], frames[1]).length, 0);
+    assert.ok(differences(frames[0], frames[2]).length > 100);
+
+    const page = await openPage(browser, server, 'rubblons', '?seed=x');
+    await page.waitForFunction(() => document.getElementById('messages').textContent !== '');
+    assert.equal(await page.$eval('#messages', m => m.textContent),
+                 'ERROR: the seed "x" is not a whole number from 0 to 4294967295. Usage: rubblons [--seed N]\n');
+    await page.close();
+  });
+
+  test('the shooter runs at 29 to 31 frames a second over 5 seconds', async () => {
+    const page = await openPage(browser, server, 'rubblons');
+    await frameAt(page, 10);
+    const count = () => page.evaluate(() => [Module.frames, performance.now()]);
+    const [frames0, ms0] = await count();
+    await new Promise(resolve => setTimeout(resolve, 5000));
+    const [frames1, ms1] = await count();
+    const rate = (frames1 - frames0) / ((ms1 - ms0) / 1000);
+    assert.ok(rate >= 29 && rate <= 31, `${rate.toFixed(2)} frames a second`);
+    await page.close();
+  });
+});
