@@ -18,6 +18,7 @@ kit_build build-asan -DKIT_SANITIZE=ON -DKIT_BENCHMARKS=OFF
 # The browser pages in Debian's headless Chromium, driven by puppeteer-core.
 bash "$KIT_ROOT/scripts/web.sh" --build-only
 kit_install_missing chromium
+command -v npm >/dev/null || kit_install_missing nodejs npm
 (cd "$KIT_ROOT/web" && npm ci --no-audit --no-fund --loglevel=error)
 (cd "$KIT_ROOT/build-web" && ctest --output-on-failure -L browser)
 
