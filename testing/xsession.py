@@ -3,6 +3,7 @@
     with XSession() as x:
         win = x.launch(["build/bin/rubblons"], "Rubblons")
         shot = x.screenshot(win)          # Image: shot.pixel(x, y) -> (r, g, b)
+        shot = x.shot_when(win, lambda image: image.count(is_red) > 0)
         x.key(win, "space")               # a press and release
         x.hold(win, "Up", seconds=0.5)    # held down for a while
 
@@ -148,6 +149,15 @@ class XSession:
             subprocess.run(["convert", "ppm:-", save_as], input=ppm, check=True, timeout=30)
         return Image(ppm)
 
+    def shot_when(self, win, ready, timeout=3.0):
+        """Screenshots until ready(image) holds or the time is up; the last one."""
+        deadline = time.time() + timeout
+        while True:
+            image = self.screenshot(win)
+            if ready(image) or time.time() > deadline:
+                return image
+            time.sleep(0.05)
+
     def key(self, win, name):
         self.run("xdotool", "key", "--window", win, name)
 
@@ -159,3 +169,34 @@ class XSession:
     def focus(self, win):
         # Without a window manager, keys go to the window under focus.
         self.run("xdotool", "windowfocus", "--sync", win)
+
+
+class Checks:
+    """Prints each check as ok or FAIL and counts the failures."""
+
+    def __init__(self):
+        self.failures = 0
+
+    def __call__(self, ok, what):
+        print(("ok    " if ok else "FAIL  ") + what)
+        self.failures += not ok
+
+
+def run_checked(check, body, errors=(RuntimeError,)):
+    """Runs body(x) in a fresh XSession; if a check failed, once more in another.
+
+    A virtual server that another test is tearing down can refuse the first
+    connection, and a random field can spoil a check, so a failed attempt is
+    tried once more afresh; a fault in the program fails both. Returns the
+    exit status: 0 when the last attempt passed every check.
+    """
+    for attempt in (1, 2):
+        check.failures = 0
+        with XSession() as x:
+            try:
+                body(x)
+            except errors as error:
+                check(False, f"the program runs: {error}")
+        if check.failures == 0 or attempt == 2:
+            return 1 if check.failures else 0
+        print("trying once more in a fresh X server")

@@ -13,7 +13,7 @@ import time
 PROGRAM, TESTING = sys.argv[1], sys.argv[2]
 SAVE_AS = sys.argv[sys.argv.index("--save") + 1] if "--save" in sys.argv else None
 sys.path.insert(0, TESTING)
-from xsession import XSession, is_lit, is_red  # noqa: E402
+from xsession import Checks, run_checked, is_lit, is_red  # noqa: E402
 
 SIZE = 400
 RIFLE_BOX = (350, 350, SIZE, SIZE)  # the pivot is at world (190, -190): pixel (390, 390)
@@ -22,23 +22,8 @@ MUZZLE_COLUMN = (386, 40, 395, 350)  # above the rifle when the barrel stands st
 LEFT_STRIP = (0, 40, 80, 360)  # where birds come in, clear of the score
 SEED = "4"
 
-failures = 0
+check = Checks()
 
-
-def check(ok, what):
-    global failures
-    print(("ok    " if ok else "FAIL  ") + what)
-    failures += not ok
-
-
-def shot_when(x, win, ready, timeout=3.0):
-    """Screenshots until ready(image) holds or the time is up; the last one."""
-    deadline = time.time() + timeout
-    while True:
-        image = x.screenshot(win)
-        if ready(image) or time.time() > deadline:
-            return image
-        time.sleep(0.05)
 
 
 def rifle_extent(image):
@@ -69,7 +54,7 @@ def run_checks(x, win):
     geometry = x.geometry(win)
     check(geometry == (10, 10, SIZE, SIZE), f"the window is {SIZE} x {SIZE} at (10, 10) (got {geometry})")
 
-    start = shot_when(x, win, lambda image: rifle_extent(image) != (0, 0))
+    start = x.shot_when(win, lambda image: rifle_extent(image) != (0, 0))
     width, height = rifle_extent(start)
     check(width >= 25 and height >= 25, f"the rifle starts half-way, up and to the left ({width} x {height})")
     level = turned(x, win, "Left")
@@ -83,15 +68,15 @@ def run_checks(x, win):
     # gone before the second screenshot, and then another is fired.
     for _ in range(3):
         x.key(win, "space")
-        first = pellet_heights(shot_when(x, win, lambda image: pellet_heights(image) != []))
-        later = pellet_heights(shot_when(x, win, lambda image: pellet_heights(image) not in ([], first),
+        first = pellet_heights(x.shot_when(win, lambda image: pellet_heights(image) != []))
+        later = pellet_heights(x.shot_when(win, lambda image: pellet_heights(image) not in ([], first),
                                          timeout=1.0))
         if first and later and later[0] < first[0]:
             break
     check(first != [] and first[-1] >= 300, f"space fires a pellet from the muzzle (rows {first})")
     check(later != [] and first != [] and later[0] < first[0], f"the pellet flies up (then {first}, now {later})")
 
-    bird = shot_when(x, win, lambda image: image.count(is_lit, LEFT_STRIP) >= 20, timeout=5.0)
+    bird = x.shot_when(win, lambda image: image.count(is_lit, LEFT_STRIP) >= 20, timeout=5.0)
     check(bird.count(is_lit, LEFT_STRIP) >= 20, "birds come in from the left")
 
     if SAVE_AS:  # a burst across the field, then a frame with red in it (a puff or a Holvane)
@@ -105,23 +90,4 @@ def run_checks(x, win):
     check(x.program.poll() is None, "the program is still running")
 
 
-def main():
-    # A virtual server that another test is tearing down can refuse the first
-    # connection, so a failed run is tried once more, afresh; a fault in the
-    # program fails both.
-    global failures
-    for attempt in (1, 2):
-        failures = 0
-        with XSession() as x:
-            try:
-                win = x.launch([PROGRAM, "--seed", SEED], "Gallery")
-                run_checks(x, win)
-            except RuntimeError as error:
-                check(False, f"the program runs: {error}")
-        if failures == 0 or attempt == 2:
-            return
-        print("trying once more in a fresh X server")
-
-
-main()
-sys.exit(1 if failures else 0)
+sys.exit(run_checked(check, lambda x: run_checks(x, x.launch([PROGRAM, "--seed", SEED], "Gallery"))))

@@ -8,12 +8,11 @@ frame that shows the volley and the flame.
 """
 
 import sys
-import time
 
 PROGRAM, TESTING = sys.argv[1], sys.argv[2]
 SAVE_AS = sys.argv[sys.argv.index("--save") + 1] if "--save" in sys.argv else None
 sys.path.insert(0, TESTING)
-from xsession import XSession, is_lit, is_red  # noqa: E402
+from xsession import Checks, run_checked, is_lit, is_red  # noqa: E402
 
 SIZE = 400
 CENTRE = SIZE // 2
@@ -25,13 +24,7 @@ COUNT_LOWER_RIGHT = (385, 26, 388, 30)
 SAFE_BOX = (CENTRE - 50, CENTRE - 50, CENTRE + 51, CENTRE + 51)
 MAX_DOT = 3  # a bullet is a 2 by 2 dot; allow a pixel of blur
 
-failures = 0  # in the current attempt
-
-
-def check(ok, what):
-    global failures
-    print(("ok    " if ok else "FAIL  ") + what)
-    failures += not ok
+check = Checks()
 
 
 def dots(image):
@@ -60,15 +53,6 @@ def dots(image):
     return found
 
 
-def shot_when(x, win, ready, timeout=3.0):
-    """Screenshots until ready(image) holds or the time is up; the last one."""
-    deadline = time.time() + timeout
-    while True:
-        image = x.screenshot(win)
-        if ready(image) or time.time() > deadline:
-            return image
-        time.sleep(0.05)
-
 
 def shows_count(image, count):
     """Whether the sonic-boom count reads 3 or 2 (the two this test sees)."""
@@ -93,7 +77,7 @@ def run_checks(x, win):
     _, _, width, height = x.geometry(win)
     check((width, height) == (SIZE, SIZE), f"the window is {SIZE} x {SIZE} (got {width} x {height})")
 
-    start = shot_when(x, win, lambda image: image.count(is_lit) > 0)  # the first frame
+    start = x.shot_when(win, lambda image: image.count(is_lit) > 0)  # the first frame
     check(start.count(is_lit, SHIP_BOX) >= 10, "the ship is drawn at the centre")
     check(lit_outside(start, SAFE_BOX) - start.count(is_lit, COUNTER_BOX) >= 200,
           "rocks are drawn away from the ship")
@@ -101,10 +85,10 @@ def run_checks(x, win):
     check(start.count(is_red) == 0, "no flame while Up is not held")
 
     x.run("xdotool", "keydown", "--window", win, "Up")
-    thrusting = shot_when(x, win, lambda image: image.count(is_red) >= 3)
+    thrusting = x.shot_when(win, lambda image: image.count(is_red) >= 3)
     x.run("xdotool", "keyup", "--window", win, "Up")
     check(thrusting.count(is_red) >= 3, f"Up shows the red flame ({thrusting.count(is_red)} red pixels)")
-    calm = shot_when(x, win, lambda image: image.count(is_red) == 0)
+    calm = x.shot_when(win, lambda image: image.count(is_red) == 0)
     check(calm.count(is_red) == 0, "the flame goes out when Up is released")
 
     def bullets_in_path(image):
@@ -113,8 +97,8 @@ def run_checks(x, win):
     # A shot can meet a rock before it is seen twice; then another is fired.
     for _ in range(3):
         x.key(win, "space")
-        first = bullets_in_path(shot_when(x, win, bullets_in_path))
-        later = bullets_in_path(shot_when(x, win, lambda image: bullets_in_path(image) not in ([], first),
+        first = bullets_in_path(x.shot_when(win, bullets_in_path))
+        later = bullets_in_path(x.shot_when(win, lambda image: bullets_in_path(image) not in ([], first),
                                           timeout=1.0))
         if first and later and later != first:
             break
@@ -123,36 +107,17 @@ def run_checks(x, win):
 
     check(shows_count(x.screenshot(win), 3), "the sonic-boom count reads 3")
     x.key(win, "b")
-    volley = shot_when(x, win, lambda image: len(dots(image)) >= 20)
+    volley = x.shot_when(win, lambda image: len(dots(image)) >= 20)
     check(len(dots(volley)) >= 20, f"b fires a volley (bullets seen: {len(dots(volley))})")
     check(shows_count(volley, 2), "the volley lowers the sonic-boom count to 2")
 
     if SAVE_AS:  # the volley in flight and the flame, for the README
         x.run("xdotool", "keydown", "--window", win, "Up")
-        shot_when(x, win, lambda image: image.count(is_red) >= 3)
+        x.shot_when(win, lambda image: image.count(is_red) >= 3)
         x.screenshot(win, save_as=SAVE_AS)
         x.run("xdotool", "keyup", "--window", win, "Up")
     check(x.program.poll() is None, "the program is still running")
 
 
-def main():
-    # The field is random: a rock can reach the ship before the checks are
-    # done, and a virtual server that another test is tearing down can refuse
-    # the first connection. So a failed run is tried once more, afresh; a
-    # fault in the program fails both.
-    global failures
-    for attempt in (1, 2):
-        failures = 0
-        with XSession() as x:
-            try:
-                win = x.launch([PROGRAM], "Rubblons")
-                run_checks(x, win)
-            except RuntimeError as error:
-                check(False, f"the program runs: {error}")
-        if failures == 0 or attempt == 2:
-            return
-        print("trying once more in a fresh X server")
-
-
-main()
-sys.exit(1 if failures else 0)
+# The field is random: a rock can reach the ship before the checks are done.
+sys.exit(run_checked(check, lambda x: run_checks(x, x.launch([PROGRAM], "Rubblons"))))
