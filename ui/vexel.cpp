@@ -81,7 +81,6 @@ void glyphs(const Point& at, Font font, const char* text) {
 constexpr double PI = 3.14159265358979323846;
 constexpr double TWO_PI = 6.283185307179586;
 constexpr double RADIANS_PER_DEGREE = PI / 180.0;
-constexpr float DIGIT_PITCH = 11.0f;  // 7 units of digit, 4 of space
 
 void vertex(const Point& p) { vertex(p.getX(), p.getY()); }
 
@@ -152,8 +151,7 @@ void drawCircle(const Point& center, int radius) {
   const double step = 1.0 / radius;
   openShape(GL_LINE_LOOP);
   for (double angle = 0.0; angle < TWO_PI; angle += step)
-    vertex(float(center.getX() + cos(angle) * radius),
-               float(center.getY() + sin(angle) * radius));
+    vertex(float(center.getX() + cos(angle) * radius), float(center.getY() + sin(angle) * radius));
   closeShape();
 }
 

@@ -38,12 +38,18 @@ void drawCircle(const Point& center, int radius);
 // `rotation` degrees. Asserts points >= 1.
 void drawPolygon(const Point& center, int radius, int points, int rotation);
 
-// One digit '0' to '9' drawn in white segments, in a cell 7 wide and 10 high
-// hanging below `topLeft`. Asserts that `digit` is '0' to '9'.
+// The cell of a digit drawn by drawDigit, and the step from one digit of a
+// number to the next (so a gap of DIGIT_PITCH - DIGIT_WIDTH between them).
+constexpr float DIGIT_WIDTH = 7.0f;
+constexpr float DIGIT_HEIGHT = 10.0f;
+constexpr float DIGIT_PITCH = 11.0f;
+
+// One digit '0' to '9' drawn in white segments, in a cell DIGIT_WIDTH wide and
+// DIGIT_HEIGHT high hanging below `topLeft`. Asserts that `digit` is '0' to '9'.
 void drawDigit(const Point& topLeft, char digit);
 
-// A whole number (any int) in decimal digits of drawDigit, one every 11 units
-// to the right of `topLeft`, a bar first for the minus sign.
+// A whole number (any int) in decimal digits of drawDigit, one every
+// DIGIT_PITCH units to the right of `topLeft`, a bar first for the minus sign.
 void drawNumber(const Point& topLeft, int number);
 
 // Text in the 12-point Helvetica bitmap font, starting at `topLeft` (the

@@ -15,8 +15,6 @@ namespace {
 const Point SCORE_AT(-190, 190);  // top-left corner of the score's first digit
 constexpr float CLOCK_RIGHT = 190.0f;  // where the seconds left end
 constexpr float CLOCK_TOP = 190.0f;
-constexpr float DIGIT_PITCH = 11.0f;  // drawNumber's: 7 units of digit, 4 of space
-constexpr float DIGIT_GAP = 4.0f;
 constexpr float SUMMARY_LEFT = -80.0f;  // the lines shown after the round
 constexpr float SUMMARY_TOP = 20.0f;
 constexpr float SUMMARY_LINE = 20.0f;
@@ -183,7 +181,7 @@ void Gallery::draw(const Interface&) const {
     drawExplosion(puff.at, PUFF_RADIUS * float(puff.framesLeft) / float(PUFF_FRAMES));
   drawNumber(SCORE_AT, score);
   const int seconds = getSecondsLeft();
-  const float clockWidth = DIGIT_PITCH * float(std::to_string(seconds).size()) - DIGIT_GAP;
+  const float clockWidth = DIGIT_PITCH * float(std::to_string(seconds).size() - 1) + DIGIT_WIDTH;
   drawNumber(Point(CLOCK_RIGHT - clockWidth, CLOCK_TOP), seconds);
   if (isRoundOver()) drawSummary(score, birdsHit, birdsMissed);
 }

@@ -20,7 +20,6 @@ constexpr float STATUS_LEFT = -195.0f;
 constexpr float STATUS_NUMBERS = -85.0f;
 constexpr float STATUS_TOP = 190.0f;
 constexpr float STATUS_LINE = 15.0f;   // from one line's top to the next
-constexpr float DIGIT_HEIGHT = 10.0f;  // labels stand on the digits' bottom line
 const Point OUTCOME_AT(-22, 80);
 const Point SCORE_LABEL_AT(-32, 60);
 const Point SCORE_AT(4, 70);
@@ -176,7 +175,7 @@ void Landing::drawStatus() const {
                {"Side (0.1/frame)", shown(velocity.getDx())}};
   float top = STATUS_TOP;
   for (const auto& line : lines) {
-    drawText(Point(STATUS_LEFT, top - DIGIT_HEIGHT), line.label);
+    drawText(Point(STATUS_LEFT, top - DIGIT_HEIGHT), line.label);  // on the digits' bottom line
     drawNumber(Point(STATUS_NUMBERS, top), line.value);
     top -= STATUS_LINE;
   }
