@@ -2,7 +2,7 @@
 //
 //   program [GLUT's own options] [--seed N]
 //
-// GLUT's options (-display NAME, -geometry SPEC, -direct, -indirect, -iconic,
+// GLUT's options (-display NAME, -geometry WxH+X+Y, -direct, -indirect, -iconic,
 // -gldebug, -sync) are passed over here and left for the shell to hand to
 // GLUT. --seed N, a whole number from 0 to 4294967295, replays a game: the
 // same seed and the same keys play the same game.
