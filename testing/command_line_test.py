@@ -9,7 +9,10 @@ import subprocess
 import sys
 
 BAD_COMMAND_LINES = [["--bogus"], ["--seed"], ["--seed", "x"], ["--seed", "-3"],
-                     ["--seed", "4294967296"], ["--seed", "1", "extra"], ["-display"]]
+                     ["--seed", "4294967296"], ["--seed", "1", "extra"], ["-display"],
+                     ["--scale", "0"], ["--scale", "9"], ["--scale", "two"], ["--scale"]]
+USAGE = ("[--seed N] [--scale N] [--fullscreen] [--mute] [--scores FILE] "
+         "[--record FILE | --replay FILE [--fast] | --verify FILE]")
 
 # No display: a program that got as far as opening its window would fail there instead.
 env = {k: v for k, v in os.environ.items() if k != "DISPLAY"}
@@ -22,7 +25,7 @@ for program in sys.argv[1:]:
         lines = run.stderr.splitlines()
         ok = (run.returncode == 1 and run.stdout == "" and len(lines) == 1
               and lines[0].startswith("ERROR: ")
-              and lines[0].endswith(f"Usage: {name} [--seed N]"))
+              and lines[0].endswith(f"Usage: {name} {USAGE}"))
         print(("ok    " if ok else "FAIL  ") + f"{name} {' '.join(words)}: "
               f"status {run.returncode}, {run.stderr.strip()!r}")
         failures += not ok

@@ -5,7 +5,14 @@
 #include <cstdlib>
 #include <cstring>
 
+const char* const OPTIONS_USAGE =
+    "[--seed N] [--scale N] [--fullscreen] [--mute] [--scores FILE] "
+    "[--record FILE | --replay FILE [--fast] | --verify FILE]";
+
 namespace {
+
+constexpr unsigned long long LARGEST_SEED = 0xFFFFFFFFull;
+constexpr unsigned long long LARGEST_SCALE = 8;
 
 // GLUT's options: the first take the next argument as their value.
 const char* const GLUT_OPTIONS_WITH_VALUE[] = {"-display", "-geometry"};
@@ -18,58 +25,99 @@ bool isOneOf(const char* word, const char* const (&table)[N]) {
   return false;
 }
 
-// A whole number of digits only, no larger than an unsigned 32-bit int.
-bool readSeed(const char* text, unsigned int& seed) {
+// A whole number of digits only, from `least` to `most`.
+bool readWhole(const char* text, unsigned long long least, unsigned long long most,
+               unsigned long long& value) {
   if (*text == '\0' || std::strspn(text, "0123456789") != std::strlen(text)) return false;
   errno = 0;
-  const unsigned long long value = std::strtoull(text, nullptr, 10);
-  if (errno == ERANGE || value > 0xFFFFFFFFull) return false;
-  seed = static_cast<unsigned int>(value);
+  value = std::strtoull(text, nullptr, 10);
+  return errno != ERANGE && value >= least && value <= most;
+}
+
+// Reads one option and its value, if it takes one; false with the reason in
+// `error`. `value` is the next word, or null at the end of the line.
+bool readOption(const char* word, const char* value, Options& options, bool& tookValue,
+                std::string& error) {
+  tookValue = false;
+  std::string* file = std::strcmp(word, "--scores") == 0   ? &options.scores
+                      : std::strcmp(word, "--record") == 0 ? &options.record
+                      : std::strcmp(word, "--replay") == 0 ? &options.replay
+                      : std::strcmp(word, "--verify") == 0 ? &options.verify
+                                                           : nullptr;
+  const bool numeric = std::strcmp(word, "--seed") == 0 || std::strcmp(word, "--scale") == 0;
+  if (file || numeric || isOneOf(word, GLUT_OPTIONS_WITH_VALUE)) {
+    if (!value || (file && *value == '\0')) {
+      error = std::string(word) + (numeric ? " needs a number" : " needs a value");
+      return false;
+    }
+    tookValue = true;
+  }
+  unsigned long long number = 0;
+  if (std::strcmp(word, "--seed") == 0) {
+    if (!readWhole(value, 0, LARGEST_SEED, number)) {
+      error = "the seed \"" + std::string(value) + "\" is not a whole number from 0 to 4294967295";
+      return false;
+    }
+    options.seeded = true;
+    options.seed = static_cast<unsigned int>(number);
+  } else if (std::strcmp(word, "--scale") == 0) {
+    if (!readWhole(value, 1, LARGEST_SCALE, number)) {
+      error = "the scale \"" + std::string(value) + "\" is not a whole number from 1 to 8";
+      return false;
+    }
+    options.scale = static_cast<int>(number);
+  } else if (file) {
+    *file = value;
+  } else if (std::strcmp(word, "--fullscreen") == 0) {
+    options.fullscreen = true;
+  } else if (std::strcmp(word, "--mute") == 0) {
+    options.muted = true;
+  } else if (std::strcmp(word, "--fast") == 0) {
+    options.fast = true;
+  } else if (!tookValue && !isOneOf(word, GLUT_FLAGS)) {
+    error = "unknown argument \"" + std::string(word) + "\"";
+    return false;
+  }
   return true;
+}
+
+// The options that cannot be given together.
+bool consistent(const Options& options, std::string& error) {
+  const int recordings = !options.record.empty() + !options.replay.empty() + !options.verify.empty();
+  if (recordings > 1)
+    error = "--record, --replay and --verify go one at a time";
+  else if (options.seeded && (!options.replay.empty() || !options.verify.empty()))
+    error = "a recording brings its own seed: --seed goes with neither --replay nor --verify";
+  else if (options.fast && options.replay.empty())
+    error = "--fast goes only with --replay";
+  return error.empty();
 }
 
 }  // namespace
 
 bool parseOptions(int argc, char** argv, Options& options, std::string& error) {
   for (int i = 1; i < argc; i++) {
-    const char* word = argv[i];
-    const bool hasValue = i + 1 < argc;
-    if (std::strcmp(word, "--seed") == 0) {
-      if (!hasValue || !readSeed(argv[i + 1], options.seed)) {
-        error = hasValue ? "the seed \"" + std::string(argv[i + 1]) +
-                               "\" is not a whole number from 0 to 4294967295"
-                         : "--seed needs a number";
-        return false;
-      }
-      options.seeded = true;
-      i++;
-    } else if (isOneOf(word, GLUT_OPTIONS_WITH_VALUE)) {
-      if (!hasValue) {
-        error = std::string(word) + " needs a value";
-        return false;
-      }
-      i++;
-    } else if (!isOneOf(word, GLUT_FLAGS)) {
-      error = "unknown argument \"" + std::string(word) + "\"";
+    bool tookValue = false;
+    if (!readOption(argv[i], i + 1 < argc ? argv[i + 1] : nullptr, options, tookValue, error))
       return false;
-    }
+    if (tookValue) i++;
   }
-  return true;
+  return consistent(options, error);
+}
+
+std::string programName(int argc, char** argv) {
+  const char* path = argc > 0 && argv[0] && argv[0][0] != '\0' ? argv[0] : "program";
+  const char* slash = std::strrchr(path, '/');
+  return slash ? slash + 1 : path;
 }
 
 Options readOptions(int argc, char** argv) {
   Options options;
   std::string error;
   if (!parseOptions(argc, argv, options, error)) {
-    const char* path = argc > 0 && argv[0][0] != '\0' ? argv[0] : "program";
-    const char* slash = std::strrchr(path, '/');
-    const char* program = slash ? slash + 1 : path;
-    std::fprintf(stderr, "ERROR: %s. Usage: %s [--seed N]\n", error.c_str(), program);
+    std::fprintf(stderr, "ERROR: %s. Usage: %s %s\n", error.c_str(),
+                 programName(argc, argv).c_str(), OPTIONS_USAGE);
     std::exit(1);
   }
   return options;
-}
-
-void applySeed(const Options& options) {
-  if (options.seeded) std::srand(options.seed);
 }

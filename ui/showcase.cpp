@@ -4,7 +4,6 @@
 // Keys: Left and Right turn the turning shapes by hand, Up lights the ship's
 // and the craft's flames.
 
-#include "options.h"
 #include "tessik.h"
 #include "vexel.h"
 
@@ -100,9 +99,7 @@ void frame(const Interface* ui, void* p) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const Options options = readOptions(argc, argv);
   Interface ui(argc, argv, "Showcase", TOP_LEFT, BOTTOM_RIGHT);
-  applySeed(options);
   Showcase show;
   ui.run(frame, &show);
   return 0;

@@ -113,12 +113,12 @@ static_assert(sizeof(GLYPHS) / sizeof(GLYPHS[0]) == LAST_GLYPH - FIRST_GLYPH + 1
               "one glyph for every printable character");
 
 // Draws one glyph with the left column of its grid at x and its baseline at y.
-void drawGlyph(float x, float y, const char* strokes) {
+void drawGlyph(float x, float y, float size, const char* strokes) {
   const char* p = strokes;
   while (*p) {
     glBegin(GL_LINE_STRIP);
     for (; p[0] && p[0] != ' '; p += 2)
-      glVertex2f(x + (p[0] - '0'), y + (p[1] - '0' - BASELINE_ROW));
+      glVertex2f(x + size * (p[0] - '0'), y + size * (p[1] - '0' - BASELINE_ROW));
     glEnd();
     if (*p == ' ') p++;
   }
@@ -126,8 +126,9 @@ void drawGlyph(float x, float y, const char* strokes) {
 
 }  // namespace
 
-void drawStrokeText(const Point& baseline, const char* text) {
+void drawStrokeText(const Point& baseline, const char* text, float size) {
   float x = baseline.getX();
-  for (const char* p = text; *p; p++, x += STROKE_PITCH)
-    if (*p >= FIRST_GLYPH && *p <= LAST_GLYPH) drawGlyph(x, baseline.getY(), GLYPHS[*p - FIRST_GLYPH]);
+  for (const char* p = text; *p; p++, x += STROKE_PITCH * size)
+    if (*p >= FIRST_GLYPH && *p <= LAST_GLYPH)
+      drawGlyph(x, baseline.getY(), size, GLYPHS[*p - FIRST_GLYPH]);
 }

@@ -12,6 +12,6 @@
 constexpr float STROKE_PITCH = 6.0f;
 
 // Draws `text` (NUL-terminated) from `baseline`, the left end of its
-// baseline, one line strip per stroke. A character outside printable ASCII
-// draws nothing but still takes its place.
-void drawStrokeText(const Point& baseline, const char* text);
+// baseline, one line strip per stroke, every length times `size`. A
+// character outside printable ASCII draws nothing but still takes its place.
+void drawStrokeText(const Point& baseline, const char* text, float size = 1.0f);

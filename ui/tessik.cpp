@@ -108,6 +108,9 @@ double Interface::timePeriod = 1.0 / 30.0;
 Interface::CallBack Interface::callBack = nullptr;
 void* Interface::p = nullptr;
 Interface::TickSource Interface::tickSource = monotonicTicks;
+Options Interface::options;
+std::string Interface::program;
+unsigned int Interface::seed = 0;
 
 unsigned int monotonicTicks() {
   timespec now;
@@ -128,7 +131,10 @@ void Interface::initialize(int argc, char** argv, const char* title, Point topLe
                            Point bottomRight) {
   if (initialized) return;
 
-  srand(startingSeed(argv));
+  if (argc > 0) options = readOptions(argc, argv);  // an ERROR line and exit 1, before any window
+  program = programName(argc, argv);
+  seed = options.seeded ? options.seed : startingSeed(argv);
+  srand(seed);
   glutInit(&argc, argv);
   glutInitWindowSize(int(bottomRight.getX() - topLeft.getX()),
                      int(topLeft.getY() - bottomRight.getY()));

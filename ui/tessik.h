@@ -20,6 +20,9 @@
 // main loop paces the frames instead of a sleep (see tessik.cpp).
 #pragma once
 
+#include <string>
+
+#include "options.h"
 #include "point.h"
 
 class Interface {
@@ -33,11 +36,13 @@ class Interface {
   // A view of the shell, for use inside callbacks; sets up a default window
   // only if none exists yet.
   Interface() { initialize(0, nullptr, "Window", Point(-50, 50), Point(50, -50)); }
-  // Opens the window titled `title` at screen position (10, 10) over the world
-  // rectangle topLeft..bottomRight: as many pixels wide and high as the
-  // rectangle is, one world unit a pixel. Seeds rand() afresh for every run.
-  // GLUT takes its own options from argv. Only the first construction of a
-  // program does this; later ones are views.
+  // Reads the command line (options.h: a bad one gets an ERROR line and exit
+  // status 1), then opens the window titled `title` at screen position
+  // (10, 10) over the world rectangle topLeft..bottomRight: as many pixels
+  // wide and high as the rectangle is, one world unit a pixel. Seeds rand()
+  // with --seed's value, or afresh for every run. GLUT takes its own options
+  // from argv. Only the first construction of a program does this; later
+  // ones are views.
   Interface(int argc, char** argv, const char* title, Point topLeft, Point bottomRight) {
     initialize(argc, argv, title, topLeft, bottomRight);
   }
@@ -79,6 +84,13 @@ class Interface {
   bool isR() const { return isRPress; }
   bool isB() const { return isBPress; }  // the sonic boom (the b key)
 
+  // The seed rand() was given at the start: --seed's, or the one the shell chose.
+  unsigned int getSeed() const { return seed; }
+  // The command line as read at the start.
+  const Options& getOptions() const { return options; }
+  // The program's name, from argv[0] ("gallery").
+  const std::string& getProgram() const { return program; }
+
   static int isDownPress;
   static int isUpPress;
   static int isLeftPress;
@@ -93,6 +105,9 @@ class Interface {
   static CallBack callBack;
   static void* p;
   static TickSource tickSource;
+  static Options options;
+  static std::string program;
+  static unsigned int seed;
 };
 
 // The monotonic wall clock in microseconds, truncated to 32 bits.

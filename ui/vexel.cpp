@@ -9,80 +9,16 @@
 #include <initializer_list>
 #include <string>
 
-#include "strokefont.h"
-
-// ---------------------------------------------------------------------------
-// The GL calls that draw, in one place. Natively they are GL's and GLUT's own.
-//
-// The browser build differs in two ways. Its GLUT has no bitmap fonts, so
-// text is drawn with the stroke font. And its GL emulation files a colour set
-// between glBegin and glEnd as one more entry of the vertex stream, in call
-// order: a colour must come before every vertex there, or the vertices after
-// it are read skewed (a white set after the last vertex becomes a NaN
-// coordinate). So inside a shape the colour is held and sent before each
-// vertex, and the last one set is sent again after glEnd, where it lasts.
-// ---------------------------------------------------------------------------
+#include "picture.h"
 
 namespace {
-
-enum class Font { HELVETICA_12, EIGHT_BY_13 };
-
-#ifdef __EMSCRIPTEN__
-
-struct Shape {
-  bool open = false;       // between openShape() and closeShape()
-  bool coloured = false;   // a colour was set since openShape()
-  float rgb[3] = {1, 1, 1};
-} shape;
-
-void openShape(GLenum mode) {
-  glBegin(mode);
-  shape.open = true;
-  shape.coloured = false;
-}
-
-void colour(float red, float green, float blue) {
-  if (!shape.open) {
-    glColor3f(red, green, blue);
-    return;
-  }
-  shape.coloured = true;
-  shape.rgb[0] = red, shape.rgb[1] = green, shape.rgb[2] = blue;
-}
-
-void vertex(float x, float y) {
-  if (shape.coloured) glColor3f(shape.rgb[0], shape.rgb[1], shape.rgb[2]);
-  glVertex2f(x, y);
-}
-
-void closeShape() {
-  glEnd();
-  shape.open = false;
-  if (shape.coloured) glColor3f(shape.rgb[0], shape.rgb[1], shape.rgb[2]);
-}
-
-void glyphs(const Point& at, Font, const char* text) { drawStrokeText(at, text); }
-
-#else
-
-void openShape(GLenum mode) { glBegin(mode); }
-void colour(float red, float green, float blue) { glColor3f(red, green, blue); }
-void vertex(float x, float y) { glVertex2f(x, y); }
-void closeShape() { glEnd(); }
-
-void glyphs(const Point& at, Font font, const char* text) {
-  glRasterPos2f(at.getX(), at.getY());
-  void* glutFont = font == Font::HELVETICA_12 ? GLUT_BITMAP_HELVETICA_12 : GLUT_BITMAP_8_BY_13;
-  for (const char* p = text; *p; p++) glutBitmapCharacter(glutFont, static_cast<unsigned char>(*p));
-}
-
-#endif
 
 constexpr double PI = 3.14159265358979323846;
 constexpr double TWO_PI = 6.283185307179586;
 constexpr double RADIANS_PER_DEGREE = PI / 180.0;
 
-void vertex(const Point& p) { vertex(p.getX(), p.getY()); }
+// Every shape and text goes through the picture, which sends it on to GL.
+void vertex(const Point& p) { shapeVertex(p.getX(), p.getY()); }
 
 }  // namespace
 
@@ -112,22 +48,22 @@ void rotate(Point& point, const Point& origin, int rotation) {
 }
 
 void drawLine(const Point& begin, const Point& end, float red, float green, float blue) {
-  openShape(GL_LINES);
-  colour(red, green, blue);
+  beginShape(GL_LINES);
+  pictureColour(red, green, blue);
   vertex(begin);
   vertex(end);
-  colour(1.0, 1.0, 1.0);
-  closeShape();
+  pictureColour(1.0, 1.0, 1.0);
+  endShape();
 }
 
 void drawDot(const Point& point) {
   const float x = point.getX(), y = point.getY();
-  openShape(GL_POINTS);
-  vertex(x, y);
-  vertex(x + 1, y);
-  vertex(x + 1, y + 1);
-  vertex(x, y + 1);
-  closeShape();
+  beginShape(GL_POINTS);
+  shapeVertex(x, y);
+  shapeVertex(x + 1, y);
+  shapeVertex(x + 1, y + 1);
+  shapeVertex(x, y + 1);
+  endShape();
 }
 
 void drawRect(const Point& center, int width, int height, int rotation) {
@@ -140,32 +76,32 @@ void drawRect(const Point& center, int width, int height, int rotation) {
   for (Point* corner : {&topLeft, &topRight, &bottomLeft, &bottomRight})
     rotate(*corner, center, rotation);
 
-  openShape(GL_LINE_STRIP);
+  beginShape(GL_LINE_STRIP);
   for (const Point* corner : {&topLeft, &topRight, &bottomRight, &bottomLeft, &topLeft})
     vertex(*corner);
-  closeShape();
+  endShape();
 }
 
 void drawCircle(const Point& center, int radius) {
   assert(radius > 1.0);
   const double step = 1.0 / radius;
-  openShape(GL_LINE_LOOP);
+  beginShape(GL_LINE_LOOP);
   for (double angle = 0.0; angle < TWO_PI; angle += step)
-    vertex(float(center.getX() + cos(angle) * radius), float(center.getY() + sin(angle) * radius));
-  closeShape();
+    shapeVertex(float(center.getX() + cos(angle) * radius), float(center.getY() + sin(angle) * radius));
+  endShape();
 }
 
 void drawPolygon(const Point& center, int radius, int points, int rotation) {
   assert(points >= 1);
   if (points < 1) return;
-  openShape(GL_LINE_LOOP);
+  beginShape(GL_LINE_LOOP);
   for (double angle = 0.0; angle < TWO_PI; angle += TWO_PI / points) {
     Point corner(float(center.getX() + cos(angle) * radius),
                  float(center.getY() + sin(angle) * radius));
     rotate(corner, center, rotation);
     vertex(corner);
   }
-  closeShape();
+  endShape();
 }
 
 void drawDigit(const Point& topLeft, char digit) {
@@ -192,10 +128,10 @@ void drawNumber(const Point& topLeft, int number) {
   const std::string text = std::to_string(magnitude);
 
   if (negative) {
-    openShape(GL_LINES);
-    vertex(cursor.getX() + 1, cursor.getY() - 5);
-    vertex(cursor.getX() + 5, cursor.getY() - 5);
-    closeShape();
+    beginShape(GL_LINES);
+    shapeVertex(cursor.getX() + 1, cursor.getY() - 5);
+    shapeVertex(cursor.getX() + 5, cursor.getY() - 5);
+    endShape();
     cursor.addX(DIGIT_PITCH);
   }
   for (const char* p = text.c_str(); *p; p++) {
@@ -205,7 +141,7 @@ void drawNumber(const Point& topLeft, int number) {
   }
 }
 
-void drawText(const Point& topLeft, const char* text) { glyphs(topLeft, Font::HELVETICA_12, text); }
+void drawText(const Point& topLeft, const char* text) { pictureText(topLeft, Font::HELVETICA_12, text); }
 
 int random(int min, int max) {
   assert(min <= max);
@@ -269,9 +205,9 @@ void emitTurned(const Point& center, const Offset (&offsets)[N], int rotation) {
 
 template <size_t N>
 void drawTurnedStrip(const Point& center, const Offset (&offsets)[N], int rotation) {
-  openShape(GL_LINE_STRIP);
+  beginShape(GL_LINE_STRIP);
   emitTurned(center, offsets, rotation);
-  closeShape();
+  endShape();
 }
 
 // A disc of 12 triangles fanned around center, in the current colour.
@@ -293,11 +229,11 @@ void drawShip(const Point& center, int rotation, bool thrust) {
   drawTurnedStrip(center, SHIP_HULL, rotation);
   if (!thrust) return;
 
-  openShape(GL_LINE_STRIP);
-  colour(1.0, 0.0, 0.0);
+  beginShape(GL_LINE_STRIP);
+  pictureColour(1.0, 0.0, 0.0);
   emitTurned(center, SHIP_FLAMES[random(0, FLAME_ROWS)], rotation);
-  colour(1.0, 1.0, 1.0);
-  closeShape();
+  pictureColour(1.0, 1.0, 1.0);
+  endShape();
 }
 
 void drawSmallRubblon(const Point& center, int rotation) {
@@ -314,11 +250,11 @@ void drawLargeRubblon(const Point& center, int rotation) {
 
 void drawExplosion(const Point& center, float radius) {
   assert(radius > 1.0);
-  openShape(GL_TRIANGLES);
-  colour(1.0, 0.0, 0.0);
+  beginShape(GL_TRIANGLES);
+  pictureColour(1.0, 0.0, 0.0);
   emitDisc(center, radius);
-  closeShape();
-  colour(1.0, 1.0, 1.0);
+  endShape();
+  pictureColour(1.0, 1.0, 1.0);
 }
 
 // ---------------------------------------------------------------------------
@@ -360,7 +296,7 @@ const Flame LEFT_FLAME = {{-6, 12},
                           {-6, 10}};
 
 void emitOffset(const Point& base, const Offset& o) {
-  vertex(base.getX() + o.x, base.getY() + o.y);
+  shapeVertex(base.getX() + o.x, base.getY() + o.y);
 }
 
 void emitFlame(const Point& base, const Flame& flame, int row) {
@@ -372,33 +308,33 @@ void emitFlame(const Point& base, const Flame& flame, int row) {
 }  // namespace
 
 void drawLander(const Point& base) {
-  openShape(GL_LINE_STRIP);
+  beginShape(GL_LINE_STRIP);
   for (const Offset& o : LANDER_OUTLINE) emitOffset(base, o);
-  closeShape();
+  endShape();
 }
 
 void drawLanderFlames(const Point& base, bool bottom, bool left, bool right) {
   const int row = random(0, FLAME_ROWS);
-  openShape(GL_LINE_LOOP);
-  colour(1.0, 0.0, 0.0);
+  beginShape(GL_LINE_LOOP);
+  pictureColour(1.0, 0.0, 0.0);
   if (bottom) emitFlame(base, BOTTOM_FLAME, row);
   if (right) emitFlame(base, RIGHT_FLAME, row);
   if (left) emitFlame(base, LEFT_FLAME, row);
-  colour(1.0, 1.0, 1.0);
-  closeShape();
+  pictureColour(1.0, 1.0, 1.0);
+  endShape();
 }
 
 void drawGrendak(const Point& center, float radius, int hits) {
   assert(radius > 1.0);
-  openShape(GL_TRIANGLES);
+  beginShape(GL_TRIANGLES);
   emitDisc(center, radius);
-  closeShape();
+  endShape();
 
   if (hits >= 1 && hits <= 9) {
     const char digit[] = {char('0' + hits), '\0'};
-    colour(0.0, 0.0, 0.0);
-    glyphs(Point(center.getX() - 4, center.getY() - 3), Font::EIGHT_BY_13, digit);
-    colour(1.0, 1.0, 1.0);
+    pictureColour(0.0, 0.0, 0.0);
+    pictureText(Point(center.getX() - 4, center.getY() - 3), Font::EIGHT_BY_13, digit);
+    pictureColour(1.0, 1.0, 1.0);
   }
 }
 
@@ -409,16 +345,16 @@ void drawHolvane(const Point& center, float radius) {
   rotation += HOLVANE_SPIN;
   if (rotation >= FULL_TURN) rotation -= FULL_TURN;
 
-  openShape(GL_LINE_LOOP);
-  colour(1.0, 0.0, 0.0);
+  beginShape(GL_LINE_LOOP);
+  pictureColour(1.0, 0.0, 0.0);
   for (int i = 0; i < 5; i++) {
     const float angle = float(i * TWO_PI * 0.4);
     Point tip(center.getX() + cosf(angle) * radius, center.getY() + sinf(angle) * radius);
     rotate(tip, center, int(rotation));
     vertex(tip);
   }
-  colour(1.0, 1.0, 1.0);
-  closeShape();
+  pictureColour(1.0, 1.0, 1.0);
+  endShape();
 }
 
 // ---------------------------------------------------------------------------

@@ -67,13 +67,13 @@ class RandomPlayer {
   std::mt19937 dice;
 };
 
-struct Options {
+struct SoakOptions {
   long frames = DEFAULT_FRAMES;
   unsigned seed = DEFAULT_SEED;
   long framesAfterLoss = -1;  // no fresh worlds
 };
 
-bool parse(int argc, char** argv, Options& options) {
+bool parse(int argc, char** argv, SoakOptions& options) {
   char* end = nullptr;
   if (argc > 1 && ((options.frames = std::strtol(argv[1], &end, 10)) <= 0 || *end)) return false;
   if (argc > 2) options.seed = unsigned(std::strtoul(argv[2], &end, 10));
@@ -94,7 +94,7 @@ struct Totals {
 // The run: worlds one after another, frame by frame, every frame checked.
 class Soak {
  public:
-  explicit Soak(const Options& options)
+  explicit Soak(const SoakOptions& options)
       : options(options), player(options.seed), before(options.frames), after(options.frames) {
     srand(options.seed);
   }
@@ -158,7 +158,7 @@ class Soak {
     return report.problem;
   }
 
-  const Options options;
+  const SoakOptions options;
   RandomPlayer player;
   WorldCensus before, after;
   HeapLedger ledger;  // the baseline: everything above, and no world yet
@@ -168,7 +168,7 @@ class Soak {
 }  // namespace
 
 int main(int argc, char** argv) {
-  Options options;
+  SoakOptions options;
   if (!parse(argc, argv, options)) {
     std::fprintf(stderr, "usage: rocks_soak [frames] [seed] [frames after a loss]\n");
     return 2;

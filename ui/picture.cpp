@@ -1,0 +1,192 @@
+#include "picture.h"
+
+#include <GL/glut.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "strokefont.h"
+
+// ---------------------------------------------------------------------------
+// The GL calls that draw, in one place. Natively they are GL's and GLUT's own.
+//
+// The browser build differs in two ways. Its GLUT has no bitmap fonts, so
+// text is drawn with the stroke font. And its GL emulation files a colour set
+// between glBegin and glEnd as one more entry of the vertex stream, in call
+// order: a colour must come before every vertex there, or the vertices after
+// it are read skewed (a white set after the last vertex becomes a NaN
+// coordinate). So inside a shape the colour is held and sent before each
+// vertex, and the last one set is sent again after glEnd, where it lasts.
+// ---------------------------------------------------------------------------
+
+namespace {
+
+// The stroke font's capitals are 7 units high, the bitmap fonts' about 9
+// pixels: stroke text standing in for them is drawn this much larger.
+constexpr float STROKE_FOR_BITMAP = 9.0f / 7.0f;
+// From this many pixels a unit on, bitmap text would look too small.
+constexpr float STROKE_TEXT_SCALE = 2.0f;
+
+float pixelScale = 1.0f;
+
+#ifdef __EMSCRIPTEN__
+
+constexpr bool HAS_BITMAP_FONTS = false;
+
+struct Shape {
+  bool open = false;      // between glOpen() and glClose()
+  bool coloured = false;  // a colour was set since glOpen()
+  float rgb[3] = {1, 1, 1};
+} shape;
+
+void glOpen(GLenum mode) {
+  glBegin(mode);
+  shape.open = true;
+  shape.coloured = false;
+}
+
+void glColour(float red, float green, float blue) {
+  if (!shape.open) {
+    glColor3f(red, green, blue);
+    return;
+  }
+  shape.coloured = true;
+  shape.rgb[0] = red, shape.rgb[1] = green, shape.rgb[2] = blue;
+}
+
+void glPoint(float x, float y) {
+  if (shape.coloured) glColor3f(shape.rgb[0], shape.rgb[1], shape.rgb[2]);
+  glVertex2f(x, y);
+}
+
+void glClose() {
+  glEnd();
+  shape.open = false;
+  if (shape.coloured) glColor3f(shape.rgb[0], shape.rgb[1], shape.rgb[2]);
+}
+
+void glBitmapText(const Point&, Font, const char*) {}
+
+#else
+
+constexpr bool HAS_BITMAP_FONTS = true;
+
+void glOpen(GLenum mode) { glBegin(mode); }
+void glColour(float red, float green, float blue) { glColor3f(red, green, blue); }
+void glPoint(float x, float y) { glVertex2f(x, y); }
+void glClose() { glEnd(); }
+
+void glBitmapText(const Point& at, Font font, const char* text) {
+  glRasterPos2f(at.getX(), at.getY());
+  void* glutFont = font == Font::HELVETICA_12 ? GLUT_BITMAP_HELVETICA_12 : GLUT_BITMAP_8_BY_13;
+  for (const char* p = text; *p; p++) glutBitmapCharacter(glutFont, static_cast<unsigned char>(*p));
+}
+
+#endif
+
+void glText(const Point& at, Font font, const char* text) {
+  if (HAS_BITMAP_FONTS && pixelScale < STROKE_TEXT_SCALE)
+    glBitmapText(at, font, text);
+  else
+    drawStrokeText(at, text, pixelScale < STROKE_TEXT_SCALE ? 1.0f : STROKE_FOR_BITMAP);
+}
+
+// ---------------------------------------------------------------------------
+// The kept frame: a list of steps, each an operation and up to three numbers;
+// the texts' characters lie one after another in one string. Both keep their
+// storage from frame to frame, so a frame allocates nothing once warm.
+// ---------------------------------------------------------------------------
+
+enum class Op : unsigned char { BEGIN, COLOUR, VERTEX, END, TEXT };
+
+struct Step {
+  Op op;
+  float a, b, c;      // mode; red, green, blue; x, y; or x, y and the font of a text
+  unsigned int text;  // a text's first character in `characters`
+};
+
+struct Kept {
+  std::vector<Step> steps;
+  std::string characters;  // every text, each ended by a NUL
+  bool toGL = true;
+} kept;
+
+void keep(Op op, float a = 0, float b = 0, float c = 0, unsigned int text = 0) {
+  kept.steps.push_back({op, a, b, c, text});
+}
+
+// FNV-1a over bytes.
+constexpr uint64_t FNV_OFFSET = 14695981039346656037ull;
+constexpr uint64_t FNV_PRIME = 1099511628211ull;
+
+void mix(uint64_t& sum, const void* bytes, size_t size) {
+  for (size_t i = 0; i < size; i++) {
+    sum ^= static_cast<const unsigned char*>(bytes)[i];
+    sum *= FNV_PRIME;
+  }
+}
+
+}  // namespace
+
+void beginShape(unsigned int mode) {
+  keep(Op::BEGIN, float(mode));
+  if (kept.toGL) glOpen(mode);
+}
+
+void pictureColour(float red, float green, float blue) {
+  keep(Op::COLOUR, red, green, blue);
+  if (kept.toGL) glColour(red, green, blue);
+}
+
+void shapeVertex(float x, float y) {
+  keep(Op::VERTEX, x, y);
+  if (kept.toGL) glPoint(x, y);
+}
+
+void endShape() {
+  keep(Op::END);
+  if (kept.toGL) glClose();
+}
+
+void pictureText(const Point& at, Font font, const char* text) {
+  keep(Op::TEXT, at.getX(), at.getY(), float(font), unsigned(kept.characters.size()));
+  kept.characters.append(text).push_back('\0');
+  if (kept.toGL) glText(at, font, text);
+}
+
+void startPicture() {
+  kept.steps.clear();
+  kept.characters.clear();
+}
+
+uint64_t pictureChecksum() {
+  uint64_t sum = FNV_OFFSET;
+  for (const Step& step : kept.steps) {
+    mix(sum, &step.op, sizeof step.op);
+    for (float number : {step.a, step.b, step.c}) mix(sum, &number, sizeof number);
+    if (step.op == Op::TEXT) {
+      const char* text = kept.characters.c_str() + step.text;
+      mix(sum, text, std::strlen(text));
+    }
+  }
+  return sum;
+}
+
+void redrawPicture(float light) {
+  for (const Step& step : kept.steps) {
+    switch (step.op) {
+      case Op::BEGIN: glOpen(GLenum(step.a)); break;
+      case Op::COLOUR: glColour(step.a * light, step.b * light, step.c * light); break;
+      case Op::VERTEX: glPoint(step.a, step.b); break;
+      case Op::END: glClose(); break;
+      case Op::TEXT:
+        glText(Point(step.a, step.b), Font(int(step.c)), kept.characters.c_str() + step.text);
+        break;
+    }
+  }
+}
+
+void setPictureOutput(bool toGL) { kept.toGL = toGL; }
+
+void setPixelScale(float pixelsPerUnit) { pixelScale = pixelsPerUnit; }
