@@ -102,6 +102,7 @@ enum class Op : unsigned char { BEGIN, COLOUR, VERTEX, END, TEXT };
 
 struct Step {
   Op op;
+  bool counted;       // in the checksum
   float a, b, c;      // mode; red, green, blue; x, y; or x, y and the font of a text
   unsigned int text;  // a text's first character in `characters`
 };
@@ -110,10 +111,11 @@ struct Kept {
   std::vector<Step> steps;
   std::string characters;  // every text, each ended by a NUL
   bool toGL = true;
+  bool counted = true;
 } kept;
 
 void keep(Op op, float a = 0, float b = 0, float c = 0, unsigned int text = 0) {
-  kept.steps.push_back({op, a, b, c, text});
+  kept.steps.push_back({op, kept.counted, a, b, c, text});
 }
 
 // FNV-1a over bytes.
@@ -163,6 +165,7 @@ void startPicture() {
 uint64_t pictureChecksum() {
   uint64_t sum = FNV_OFFSET;
   for (const Step& step : kept.steps) {
+    if (!step.counted) continue;
     mix(sum, &step.op, sizeof step.op);
     for (float number : {step.a, step.b, step.c}) mix(sum, &number, sizeof number);
     if (step.op == Op::TEXT) {
@@ -188,5 +191,7 @@ void redrawPicture(float light) {
 }
 
 void setPictureOutput(bool toGL) { kept.toGL = toGL; }
+
+void setPictureCounted(bool counted) { kept.counted = counted; }
 
 void setPixelScale(float pixelsPerUnit) { pixelScale = pixelsPerUnit; }

@@ -35,5 +35,10 @@ void redrawPicture(float light);
 // Whether shapes and text go on to GL (true unless set): off, they are only
 // kept and summed, and nothing touches GL or GLUT (no window at all).
 void setPictureOutput(bool toGL);
+// Whether what is drawn from now on counts in the checksum (true unless
+// set): what depends on more than the game's seed and keys (a table of high
+// scores read from a file, say) is drawn uncounted, so that a replay of the
+// same game sums up the same wherever it is played.
+void setPictureCounted(bool counted);
 // Window pixels a world unit: text drawn at 2 or more uses the stroke font.
 void setPixelScale(float pixelsPerUnit);
