@@ -114,10 +114,11 @@ class XSession:
         return subprocess.run(cmd, env=self.env, check=True, capture_output=True, text=True,
                               timeout=30, **kw).stdout
 
-    def launch(self, argv, title, timeout=20):
-        """Starts a program and returns its window id once the window is mapped."""
+    def launch(self, argv, title, timeout=20, cwd=None):
+        """Starts a program (in the folder cwd, if given) and returns its window
+        id once the window is mapped."""
         self.program = subprocess.Popen(argv, env=self.env, stdout=subprocess.PIPE,
-                                        stderr=subprocess.PIPE)
+                                        stderr=subprocess.PIPE, cwd=cwd)
         self.procs.append(self.program)
         deadline = time.time() + timeout
         while time.time() < deadline:
