@@ -1,6 +1,6 @@
 """The shell's window services in real windows under a virtual X server: the
 world fitted into wide and tall windows, pause, hiding, full screen,
-screenshots, --scale and Esc.
+screenshots, --scale, Esc and closing the window.
 
     python3 window_services_window_test.py <gallery> <lander> <testing dir>
 
@@ -113,7 +113,13 @@ def gallery_checks(x):
     x.key(win, "p")
     time.sleep(0.2)
     check(not same_for_a_second(x, win, CLOCK_BOX), "until p")
-    check(x.program.poll() is None, "the program is still running")
+    x.close(win)
+    try:
+        status = x.program.wait(timeout=5)
+    except subprocess.TimeoutExpired:
+        status = None
+    error = x.program.stderr.read().decode()
+    check(status == 0 and error == "", f"closing the window ends it with status 0, silently ({status}, {error!r})")
 
 
 sys.exit(run_checked(check, lambda x: (lander_checks(x), gallery_checks(x))))
