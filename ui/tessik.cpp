@@ -9,6 +9,8 @@
 #include <ctime>
 #include <initializer_list>
 
+#include "sound.h"
+
 #ifdef __EMSCRIPTEN__
 #include <emscripten.h>
 #endif
@@ -30,6 +32,9 @@ constexpr int KEY_SPACE = ' ';
 constexpr int KEY_N = 'n';
 constexpr int KEY_R = 'r';
 constexpr int KEY_B = 'b';
+constexpr unsigned char KEY_MUTE = 'm';  // the shell's own: mutes and unmutes
+
+Point lowerLeft;  // the world's lower-left corner, where the mute mark shows
 
 // One frame period in ticks, truncated: 33,333 at 30 frames a second.
 unsigned int periodTicks() { return static_cast<unsigned int>(int(TICKS_PER_SECOND * Interface::timePeriod)); }
@@ -135,6 +140,8 @@ void Interface::initialize(int argc, char** argv, const char* title, Point topLe
   program = programName(argc, argv);
   seed = options.seeded ? options.seed : startingSeed(argv);
   srand(seed);
+  setMuted(options.muted);
+  lowerLeft = Point(topLeft.getX(), bottomRight.getY());
   glutInit(&argc, argv);
   glutInitWindowSize(int(bottomRight.getX() - topLeft.getX()),
                      int(topLeft.getY() - bottomRight.getY()));
@@ -206,6 +213,7 @@ void drawCallback() {
 
   assert(ui.callBack != NULL);
   ui.callBack(&ui, ui.p);
+  drawMuteMark(lowerLeft);
 
   waitForDeadline(ui);
   ui.setNextDrawTime();
@@ -225,5 +233,6 @@ void keyUpCallback(int key, int, int) {
 
 void keyboardCallback(unsigned char key, int, int) {
   Interface ui;
+  if (key == KEY_MUTE) toggleMute();
   ui.keyEvent(static_cast<int>(key), true);
 }
