@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "glrecord.h"
+#include "soundrecord.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 #define SOAK_UNDER_ASAN 1
@@ -58,7 +59,11 @@ long costOfOne(Make make) {
   return (used + SAMPLES / 2) / SAMPLES;
 }
 
-long logBytes() { return long(glrecord::calls().capacity() * sizeof(glrecord::Call)); }
+// The recorders' logs: the GL calls, the sounds started this frame and the loops on.
+long logBytes() {
+  return long(glrecord::calls().capacity() * sizeof(glrecord::Call) +
+              (soundrecord::played().capacity() + soundrecord::loops().capacity()) * sizeof(Effect));
+}
 
 }  // namespace
 
