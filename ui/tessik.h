@@ -14,7 +14,9 @@
 //       one-shot: true in exactly one frame per press, however long it is held
 //
 // Holding a key never repeats it. The characters d, e, f, g have no release:
-// their count runs on until the arrow itself is released. Other keys are ignored.
+// their count runs on until the arrow itself is released. The shell keeps m
+// for itself: it mutes and unmutes the sound (sound.h), and --mute starts
+// muted. Other keys are ignored.
 //
 // Built for the browser, the window is the page's canvas and the browser's
 // main loop paces the frames instead of a sleep (see tessik.cpp).

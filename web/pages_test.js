@@ -139,6 +139,31 @@ describe('the pages', () => {
     await page.close();
   });
 
+  test('the page is quiet until the first key, then its audio runs; m stops every sound', async () => {
+    const page = await openPage(browser, server, 'rubblons', SEED);
+    // The page's audio, as the compiler's audio library keeps it: its context's state, and how many sources play.
+    const audio = () => page.evaluate(() => {
+      const context = typeof AL !== 'undefined' && AL.currentCtx;
+      if (!context) return { state: 'none', playing: 0 };
+      const playing = Object.values(context.sources).filter(s => s.state === 0x1012).length;
+      return { state: context.audioCtx.state, playing };
+    });
+    await frameAt(page, 30);
+    assert.notEqual((await audio()).state, 'running', 'no audio before a key');
+    await page.keyboard.press(' ');
+    await page.waitForFunction(() => typeof AL !== 'undefined' && AL.currentCtx &&
+                               AL.currentCtx.audioCtx.state === 'running', { timeout: 5000 });
+    assert.ok((await audio()).playing >= 1, 'the shot plays');
+    await page.keyboard.press('m');
+    await page.keyboard.down('ArrowUp');  // the hum would start now, but for m
+    await page.keyboard.press(' ');
+    await frameAt(page, (await page.evaluate(() => Module.frames)) + 5);
+    await page.keyboard.up('ArrowUp');
+    assert.equal((await audio()).playing, 0, 'nothing plays while muted');
+    assert.deepEqual(page.errors, []);
+    await page.close();
+  });
+
   test('the shooter runs at 29 to 31 frames a second over 5 seconds', async () => {
     const page = await openPage(browser, server, 'rubblons');
     await frameAt(page, 10);
