@@ -44,7 +44,8 @@ def frame_rate(muted):
         x.focus(win)
         shots = int(SECONDS * 1000 / SHOTS_APART_MS) + 20
         keys = subprocess.Popen(["xdotool", "key", "--window", win, "--repeat", str(shots),
-                                 "--delay", str(SHOTS_APART_MS), "space"], env=x.env)
+                                 "--delay", str(SHOTS_APART_MS), "space"], env=x.env,
+                                stderr=subprocess.DEVNULL)  # it outlives the window it sends to
         x.program.wait(timeout=SECONDS + 30)
         keys.kill()
         keys.wait()

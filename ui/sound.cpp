@@ -87,6 +87,7 @@ bool ready() {
     player.device = openQuietly();
     if (player.device) player.context = alcCreateContext(player.device, nullptr);
     if (!player.context || !alcMakeContextCurrent(player.context)) {
+      if (player.device) alcCloseDevice(player.device);
       goSilent("no audio device");
       return false;
     }
