@@ -11,6 +11,7 @@
 #include <initializer_list>
 
 #include "picture.h"
+#include "sound.h"
 #include "strokefont.h"
 #include "view.h"
 
@@ -43,6 +44,7 @@ constexpr int KEY_B = 'b';
 
 // The shell's own keys, which no game sees.
 constexpr unsigned char KEY_PAUSE = 'p';
+constexpr unsigned char KEY_MUTE = 'm';  // mutes and unmutes
 constexpr unsigned char KEY_ESCAPE = 27;  // quits
 constexpr int KEY_FULL_SCREEN = GLUT_KEY_F11;
 constexpr int KEY_SCREENSHOT = GLUT_KEY_F12;
@@ -130,7 +132,7 @@ void waitForDeadline(Interface&) {}
 void idleWhilePaused(bool) {}
 
 // F11, F12 and Esc stay the browser's own.
-bool isShellKey(unsigned char key) { return key == KEY_PAUSE; }
+bool isShellKey(unsigned char key) { return key == KEY_PAUSE || key == KEY_MUTE; }
 bool isShellSpecialKey(int) { return false; }
 void toggleFullScreen() {}
 void takeScreenshot() {}
@@ -159,7 +161,7 @@ void runFrames() { glutMainLoop(); }
 // the idle callback goes, and GLUT's display callback shows the paused frame.
 void idleWhilePaused(bool paused) { glutIdleFunc(paused ? nullptr : drawCallback); }
 
-bool isShellKey(unsigned char key) { return key == KEY_PAUSE || key == KEY_ESCAPE; }
+bool isShellKey(unsigned char key) { return key == KEY_PAUSE || key == KEY_MUTE || key == KEY_ESCAPE; }
 bool isShellSpecialKey(int key) { return key == KEY_FULL_SCREEN || key == KEY_SCREENSHOT; }
 
 // Full screen covers the screen from its top-left corner; leaving it puts the
@@ -242,6 +244,7 @@ void Interface::initialize(int argc, char** argv, const char* title, Point topLe
   program = programName(argc, argv);
   seed = options.seeded ? options.seed : startingSeed(argv);
   srand(seed);
+  setMuted(options.muted);
   glutInit(&argc, argv);
   window.left = float(int(topLeft.getX())), window.bottom = float(int(bottomRight.getY()));
   window.worldWidth = float(int(bottomRight.getX() - topLeft.getX()));
@@ -358,6 +361,7 @@ void drawCallback() {
 
   assert(ui.callBack != NULL);
   ui.callBack(&ui, ui.p);
+  drawMuteMark(Point(window.left, window.bottom));
   if (window.screenshotWanted) {
     takeScreenshot();
     window.screenshotWanted = false;
@@ -399,6 +403,7 @@ void keyboardCallback(unsigned char key, int, int) {
   Interface ui;
   if (isShellKey(key)) {
     if (key == KEY_PAUSE) ui.setPaused(!ui.paused);
+    if (key == KEY_MUTE) toggleMute();
     if (key == KEY_ESCAPE) std::exit(0);
   } else if (!ui.paused) {
     ui.keyEvent(static_cast<int>(key), true);
