@@ -56,10 +56,11 @@ class ScoresFile : public ::testing::Test {
   }
   void TearDown() override { std::system(("rm -rf " + folder).c_str()); }
 
-  // The table kept at `path`, read strictly.
-  ScoreTable kept(std::size_t limit = SCORE_TABLE_SIZE) {
+  // The table kept at `where` (the test's file unless said), read strictly.
+  ScoreTable kept(std::size_t limit = SCORE_TABLE_SIZE) { return kept(path, limit); }
+  static ScoreTable kept(const std::string& where, std::size_t limit = SCORE_TABLE_SIZE) {
     ScoreTable table(limit);
-    EXPECT_EQ(fromText(contents(path), table), ScoreTextFault::NONE);
+    EXPECT_EQ(fromText(contents(where), table), ScoreTextFault::NONE);
     return table;
   }
 
@@ -177,6 +178,13 @@ TEST_F(ScoresFile, TheUsualPlaceIsUnderTheDataFolderAndIsMadeWhenMissing) {
   EXPECT_EQ(scoresPath("lander", "mine.scores"), "mine.scores");
   EXPECT_EQ(HighScores(usual).add(result(4)).rank, 0);
   EXPECT_TRUE(exists(usual));
+  Interface::initialized = true;  // views of the shell must not open a window
+  Interface::program = "lander";
+  EXPECT_EQ(highScoresOf(Interface()).getPath(), usual);
+  Interface::options.replay = "game.rec";  // a recording played back keeps nothing
+  EXPECT_FALSE(highScoresOf(Interface()).add(result(5)).saved);
+  EXPECT_EQ(pointsOf(kept(usual)), std::vector<int>{4});
+  Interface::options = Options();
   setenv("XDG_DATA_HOME", "", 1);
   setenv("HOME", "/home/someone", 1);
   EXPECT_EQ(scoresPath("gallery", ""), "/home/someone/.local/share/arcade-kit/gallery.scores");
