@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "glrecord.h"
+#include "picture.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 #define SOAK_UNDER_ASAN 1
@@ -58,7 +59,11 @@ long costOfOne(Make make) {
   return (used + SAMPLES / 2) / SAMPLES;
 }
 
-long logBytes() { return long(glrecord::calls().capacity() * sizeof(glrecord::Call)); }
+// The recorder's log, and the kept picture of the last frame: both keep
+// their storage as large as the largest frame drawn.
+long logBytes() {
+  return long(glrecord::calls().capacity() * sizeof(glrecord::Call)) + pictureHeapBytes();
+}
 
 }  // namespace
 
