@@ -11,6 +11,13 @@ const ROUND_END = 1801;  // the frame after a round's 1800
 const KEY = 'arcade-kit/gallery.scores';
 const RESULT = /^0 \d{4}-\d\d-\d\d \d\d:\d\d 7$/;  // no keys, no birds hit, seed 7
 
+// Waits on this side until the page has drawn `n` frames: one call to the
+// page for the whole minute would outlast the browser connection's timeout.
+async function untilFrame(page, n) {
+  while (await page.evaluate(() => typeof Module === 'undefined' ? 0 : Module.frames) < n)
+    await new Promise(resolve => setTimeout(resolve, 500));
+}
+
 // The results kept in the page's storage, as lines.
 async function kept(page) {
   const text = await page.evaluate(key => localStorage.getItem(key), KEY);
@@ -26,7 +33,7 @@ test('a round\'s result stays in the gallery\'s table after the page is reloaded
   const browser = await startBrowser();
   try {
     const page = await openPage(browser, server, 'gallery', '?seed=7');
-    await frameAt(page, ROUND_END - 10);
+    await untilFrame(page, ROUND_END - 30);
     assert.equal(await page.evaluate(key => localStorage.getItem(key), KEY), null, 'nothing kept before the end');
     await frameAt(page, ROUND_END);
     const first = await kept(page);
@@ -34,7 +41,7 @@ test('a round\'s result stays in the gallery\'s table after the page is reloaded
     assert.match(first[0], RESULT);
 
     await page.reload();
-    await page.waitForFunction(() => typeof Module !== 'undefined' && Module.frames > 0);
+    await untilFrame(page, ROUND_END - 30);
     const frame = await frameAt(page, ROUND_END);
     const both = await kept(page);
     assert.equal(both.length, 2, 'the second round is added to the first');
