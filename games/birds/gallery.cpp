@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <memory>
 #include <string>
 
@@ -16,8 +17,10 @@ const Point SCORE_AT(-190, 190);  // top-left corner of the score's first digit
 constexpr float CLOCK_RIGHT = 190.0f;  // where the seconds left end
 constexpr float CLOCK_TOP = 190.0f;
 constexpr float SUMMARY_LEFT = -80.0f;  // the lines shown after the round
-constexpr float SUMMARY_TOP = 20.0f;
+constexpr float SUMMARY_TOP = 150.0f;
 constexpr float SUMMARY_LINE = 20.0f;
+const Point TABLE_AT(-140, 80);       // the high scores, below the summary
+constexpr float TABLE_LINE = 14.0f;
 
 // Degrees a frame the barrel turns once a key has been held `held` frames (0: not held).
 int turnRate(int held) {
@@ -69,7 +72,7 @@ void drawSummary(int score, int hit, int missed) {
 
 }  // namespace
 
-Gallery::Gallery() { newRound(); }
+Gallery::Gallery(unsigned seed, HighScores* scores) : scores(scores) { startRound(seed); }
 
 Gallery::~Gallery() { clearField(); }
 
@@ -79,7 +82,12 @@ void Gallery::clearField() {
   puffs.clear();
 }
 
-void Gallery::newRound() {
+void Gallery::newRound() { startRound(unsigned(std::rand())); }
+
+void Gallery::startRound(unsigned seed) {
+  std::srand(seed);
+  roundSeed = seed;
+  standing.reset();
   clearField();
   barrel = BARREL_START;
   score = birdsHit = birdsMissed = 0;
@@ -102,10 +110,10 @@ void Gallery::advance() {
     launchBird();
     birdTimer = random(BIRD_INTERVAL_MIN, BIRD_INTERVAL_MAX + 1);
   }
-  if (--framesLeft == 0) {
-    clearField();  // the birds still flying leave uncounted
-    playSound(ROUND_OVER_SOUND);
-  }
+  if (--framesLeft > 0) return;
+  clearField();  // the birds still flying leave uncounted
+  playSound(ROUND_OVER_SOUND);
+  if (scores) standing = scores->add({score, localTimeNow(), roundSeed});
 }
 
 // Each pellet meets the birds in the order they came; it is used up on the first it hits.
@@ -197,6 +205,7 @@ void Gallery::draw(const Interface&) const {
   const float clockWidth = DIGIT_PITCH * float(std::to_string(seconds).size() - 1) + DIGIT_WIDTH;
   drawNumber(Point(CLOCK_RIGHT - clockWidth, CLOCK_TOP), seconds);
   if (isRoundOver()) drawSummary(score, birdsHit, birdsMissed);
+  if (standing) drawStanding(*standing, TABLE_AT, TABLE_LINE);
 }
 
 void callBack(const Interface* ui, void* world) {

@@ -6,13 +6,17 @@
 // reached an edge leave, a new bird now and then, the clock runs down), then
 // handleInput() (turn, fire, new round) and draw() (the field and the scores).
 // The step sounds its events (sound.h) as they happen.
+// Each round starts from a seed of its own, kept with its result in the
+// high scores, so that --seed with it plays that round again.
 #pragma once
 
 #include <list>
+#include <optional>
 
 #include "bird.h"
 #include "pellet.h"
 #include "point.h"
+#include "scores.h"
 #include "sound.h"
 #include "tessik.h"
 
@@ -53,24 +57,27 @@ struct Puff {
 
 class Gallery {
  public:
-  // A round about to begin: an empty field, the barrel half-way, a full clock.
-  Gallery();
+  // A round about to begin from `seed`: an empty field, the barrel half-way,
+  // a full clock. Each round's result goes to `scores` when given.
+  explicit Gallery(unsigned seed, HighScores* scores = nullptr);
   // Deletes every bird and pellet still in the world.
   ~Gallery();
   Gallery(const Gallery&) = delete;
   Gallery& operator=(const Gallery&) = delete;
 
   // One frame: hits, moves, removals, a new bird when its time comes, the clock.
-  // Once the round is over, nothing.
+  // The frame that ends the round hands its score to the high scores. Once the
+  // round is over, nothing.
   void advance();
   // r starts a new round at any time; during a round the arrows turn the
   // barrel and space fires.
   void handleInput(const Interface& ui);
   // The rifle, the pellets, the birds, the puffs, the score (top left) and the
-  // seconds left (top right); after the round, the final score and the birds
-  // hit and missed.
+  // seconds left (top right); after the round, the final score, the birds
+  // hit and missed, and the high scores.
   void draw(const Interface& ui) const;
-  // Clears the field and starts the clock, the score and the barrel afresh.
+  // Starts the next round from a seed drawn from the random sequence: clears
+  // the field and starts the clock, the score and the barrel afresh.
   void newRound();
 
   int getBarrel() const { return barrel; }
@@ -79,6 +86,9 @@ class Gallery {
   int getBirdsMissed() const { return birdsMissed; }
   int getSecondsLeft() const { return (framesLeft + FRAMES_PER_SECOND - 1) / FRAMES_PER_SECOND; }
   bool isRoundOver() const { return framesLeft == 0; }
+  unsigned getRoundSeed() const { return roundSeed; }
+  // The high scores as the round's end left them, if they are kept.
+  const std::optional<Standing>& getStanding() const { return standing; }
   // Where the barrel's end stands now: the pellets' start.
   Point getMuzzle() const;
 
@@ -92,6 +102,7 @@ class Gallery {
   void removeDead();
   void launchBird();
   void clearField();
+  void startRound(unsigned seed);
 
   int barrel = BARREL_START;
   std::list<Pellet*> pellets;
@@ -102,6 +113,9 @@ class Gallery {
   int birdsMissed = 0;  // Comlins and Grendaks that got away
   int framesLeft = 0;   // in the round
   int birdTimer = 0;    // frames until the next bird
+  unsigned roundSeed = 0;
+  HighScores* scores;
+  std::optional<Standing> standing;  // read and written once, at the round's end
 };
 
 // The frame callback handed to the shell; `world` is the Gallery.

@@ -6,7 +6,8 @@ int main(int argc, char** argv) {
   const Point topLeft(LOWER_X_LIMIT, UPPER_Y_LIMIT);
   const Point bottomRight(UPPER_X_LIMIT, LOWER_Y_LIMIT);
   Interface ui(argc, argv, "Gallery", topLeft, bottomRight);
-  Gallery world;
+  HighScores scores = highScoresOf(ui);
+  Gallery world(ui.getSeed(), &scores);
   ui.run(callBack, &world);
   return 0;
 }

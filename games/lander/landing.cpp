@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <optional>
 
 #include "vexel.h"
@@ -20,10 +21,13 @@ constexpr float STATUS_LEFT = -195.0f;
 constexpr float STATUS_NUMBERS = -85.0f;
 constexpr float STATUS_TOP = 190.0f;
 constexpr float STATUS_LINE = 15.0f;   // from one line's top to the next
-const Point OUTCOME_AT(-22, 80);
-const Point SCORE_LABEL_AT(-32, 60);
-const Point SCORE_AT(4, 70);
-const Point HINT_AT(-48, 40);
+// Once the craft is down: the outcome at the top right, the high scores below.
+const Point OUTCOME_AT(40, 180);
+const Point SCORE_LABEL_AT(40, 165);
+const Point SCORE_AT(85, 175);
+const Point HINT_AT(40, 150);
+const Point TABLE_AT(-140, 125);
+constexpr float TABLE_LINE = 13.0f;
 
 Point along(const Point& from, const Point& to, float share) {
   return Point(from.getX() + (to.getX() - from.getX()) * share,
@@ -46,14 +50,25 @@ void keepInField(Point& to, Velocity& velocity) {
 // A speed as the whole number the player reads.
 int shown(float speed) { return int(std::lround(speed * SPEED_SCALE)); }
 
+// A landing's ground, the first thing drawn from its seed.
+Surface groundFrom(unsigned seed) {
+  std::srand(seed);
+  return Surface::generate(-FIELD_EDGE, FIELD_EDGE);
+}
+
 }  // namespace
 
-Landing::Landing() : surface(Surface::generate(-FIELD_EDGE, FIELD_EDGE)) { placeCraft(); }
+Landing::Landing(unsigned seed, HighScores* scores)
+    : landingSeed(seed), surface(groundFrom(seed)), scores(scores) {
+  placeCraft();
+}
 
 void Landing::restart() {
-  surface = Surface::generate(-FIELD_EDGE, FIELD_EDGE);
+  landingSeed = unsigned(std::rand());
+  surface = groundFrom(landingSeed);
   craft = Lander();
   fired = Engines();
+  standing.reset();
   placeCraft();
 }
 
@@ -121,6 +136,12 @@ void Landing::touchDown(Point where) {
     craft.setAlive(false);
     playSound(CRASH_SOUND);
   }
+  keepScore();
+}
+
+void Landing::keepScore() {
+  if (!scores) return;
+  standing = craft.isLanded() ? scores->add({craft.getFuel(), localTimeNow(), landingSeed}) : scores->look();
 }
 
 void Landing::handleInput(const Interface& ui) {
@@ -196,8 +217,10 @@ void Landing::drawStatus() const {
     drawNumber(SCORE_AT, craft.getFuel());
   } else if (!craft.isAlive()) {
     drawText(OUTCOME_AT, "Crashed");
+    drawText(SCORE_LABEL_AT, "scores nothing");
   }
   if (!inFlight()) drawText(HINT_AT, "r: a new landing");
+  if (standing) drawStanding(*standing, TABLE_AT, TABLE_LINE);
 }
 
 void callBack(const Interface* ui, void* world) {

@@ -6,11 +6,14 @@
 // landing) and draw() (craft, flames, ground, fuel, speeds, the outcome).
 // Speeds are in units per frame, at 30 frames a second. The step sounds its
 // events (sound.h) as they happen, and each engine while its flame shows.
+// Each landing starts from a seed of its own, kept with its result in the
+// high scores, so that --seed with it plays that landing again.
 #pragma once
 
 #include <optional>
 
 #include "lander.h"
+#include "scores.h"
 #include "sound.h"
 #include "surface.h"
 #include "tessik.h"
@@ -44,27 +47,34 @@ const Effect CRASH_SOUND = Effect::noise(500, 1.5f).slideTo(30).at(0.8f);
 
 class Landing {
  public:
-  // A first landing: a new ground and the craft at the top.
-  Landing();
+  // A first landing from `seed`: a new ground and the craft at the top. Each
+  // landing's result goes to `scores` when given.
+  explicit Landing(unsigned seed, HighScores* scores = nullptr);
 
   // One frame of flight: gravity pulls, the craft moves (stopped by the sides
   // and the top), and if its base meets the ground on the way it lands or
-  // crashes there. A landed or crashed craft stays where it is.
+  // crashes there: a landing hands the fuel left to the high scores, a crash
+  // scores nothing. A landed or crashed craft stays where it is.
   void advance();
   // Reads the keys: r starts a new landing; in flight, Up, Left and Right
   // fire the bottom engine, the one on the right side and the one on the left
   // side, each only while the craft allows it and each charged its cost.
   void handleInput(const Interface& ui);
   // Draws the craft (or its explosion), the flames of the engines that fired
-  // this frame, the ground, the fuel and speeds, and "Landed" or "Crashed".
+  // this frame, the ground, the fuel and speeds, and "Landed" or "Crashed"
+  // with the high scores.
   // Not const: the craft's flame operations are not.
   void draw();
 
-  // A new ground, and the craft back at the top with a full tank.
+  // The next landing, from a seed drawn from the random sequence: a new
+  // ground, and the craft back at the top with a full tank.
   void restart();
 
   const Lander& getCraft() const { return craft; }
   const Surface& getSurface() const { return surface; }
+  unsigned getLandingSeed() const { return landingSeed; }
+  // The high scores as the landing's end left them, if they are kept.
+  const std::optional<Standing>& getStanding() const { return standing; }
 
  private:
   friend struct LandingProbe;  // lets the tests set up exact situations
@@ -91,10 +101,15 @@ class Landing {
   void touchDown(Point where);
   // The fuel, the speeds and the outcome, as text and numbers.
   void drawStatus() const;
+  // Hands the landing's result to the high scores, if they are kept.
+  void keepScore();
 
+  unsigned landingSeed;
   Surface surface;
   Lander craft;
   Engines fired;
+  HighScores* scores;
+  std::optional<Standing> standing;  // read and written once, at touchdown
 };
 
 // The frame callback handed to the shell; `world` is the Landing.

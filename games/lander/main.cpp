@@ -6,7 +6,8 @@ int main(int argc, char** argv) {
   const Point topLeft(-FIELD_EDGE, FIELD_EDGE);
   const Point bottomRight(FIELD_EDGE, -FIELD_EDGE);
   Interface ui(argc, argv, "Lander", topLeft, bottomRight);
-  Landing world;
+  HighScores scores = highScoresOf(ui);
+  Landing world(ui.getSeed(), &scores);
   ui.run(callBack, &world);
   return 0;
 }

@@ -4,8 +4,11 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <string>
 
 #include "comlin.h"
@@ -14,6 +17,7 @@
 #include "soundrecord.h"
 #include "grendak.h"
 #include "holvane.h"
+#include "picture.h"
 #include "vexel.h"
 
 using glrecord::Primitive;
@@ -73,7 +77,7 @@ class GalleryWorld : public ::testing::Test {
   std::list<Bird*>& birds() { return GalleryProbe::birds(world); }
 
   Interface ui;
-  Gallery world;
+  Gallery world{1};
 };
 
 }  // namespace
@@ -254,8 +258,7 @@ TEST(GalleryReplay, TwoWorldsSeededAlikeAndGivenTheSameKeysDrawTheSameFrames) {
   auto play = [](unsigned seed, Frames& drawn) {
     releaseAllKeys();
     Interface::initialized = true;
-    srand(seed);
-    Gallery world;
+    Gallery world(seed);
     Interface ui;
     for (int frame = 0; frame < 900; frame++) {
       const int phase = frame % 120;  // hold Left, rest, hold Right, rest; fire every 4th frame
@@ -278,4 +281,58 @@ TEST(GalleryReplay, TwoWorldsSeededAlikeAndGivenTheSameKeysDrawTheSameFrames) {
   EXPECT_GT(play(8, first), 0);
   play(8, second);
   EXPECT_TRUE(first == second);
+}
+
+TEST(GalleryScores, EachRoundKeepsItsScoreWithItsOwnSeedWhichPlaysThatRoundAgain) {
+  char folder[] = "/tmp/gallery-scores-XXXXXX";
+  ASSERT_NE(mkdtemp(folder), nullptr);
+  const std::string path = std::string(folder) + "/gallery.scores";
+  releaseAllKeys();
+  Interface::initialized = true;
+  Interface ui;
+  // Plays a round to its end: the barrel sweeps and fires every 4th frame.
+  auto playRound = [&ui](Gallery& world) {
+    for (int frame = 0; !world.isRoundOver(); frame++) {
+      const int phase = frame % 120;
+      Interface::isLeftPress = phase < 40 ? std::max(Interface::isLeftPress, 1) : 0;
+      Interface::isRightPress = phase >= 60 && phase < 100 ? std::max(Interface::isRightPress, 1) : 0;
+      Interface::isSpacePress = frame % 4 == 0;
+      glrecord::reset();
+      startPicture();
+      callBack(&ui, &world);
+      ui.keyEvent();
+    }
+    releaseAllKeys();
+    return std::make_pair(world.getScore(), world.getBirdsHit());
+  };
+  HighScores scores(path);
+  Gallery world(5, &scores);
+  const auto first = playRound(world);
+  ASSERT_GT(first.second, 0);
+  EXPECT_EQ(world.getStanding()->rank, 0);
+  EXPECT_NE(glrecord::bitmapText().find("New best!High scores> 1.   " + std::to_string(first.first)),
+            std::string::npos);
+  const uint64_t counted = pictureChecksum();
+  Interface::isRPress = true;
+  callBack(&ui, &world);
+  ui.keyEvent();
+  const unsigned next = world.getRoundSeed();
+  EXPECT_NE(next, 5u);
+  EXPECT_FALSE(world.getStanding());
+  const auto second = playRound(world);
+
+  std::ifstream file(path);
+  ScoreTable kept;
+  ASSERT_EQ(fromText(std::string(std::istreambuf_iterator<char>(file), {}), kept), ScoreTextFault::NONE);
+  ASSERT_EQ(kept.entries().size(), 2u);
+  for (const auto& [points, seed] : {std::make_pair(first.first, 5u), std::make_pair(second.first, next)})
+    EXPECT_EQ(std::count_if(kept.entries().begin(), kept.entries().end(),
+                            [&](const Score& s) { return s.points == points && s.seed == seed; }), 1);
+
+  Gallery again(next);  // --seed with the second round's seed, and no table: the same round
+  EXPECT_EQ(playRound(again), second);
+  Gallery unkept(5);  // the table drawn does not count in the picture's checksum
+  playRound(unkept);
+  EXPECT_EQ(pictureChecksum(), counted);
+  std::system(("rm -rf " + std::string(folder)).c_str());
 }

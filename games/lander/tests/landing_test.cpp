@@ -5,6 +5,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <string>
 
 #include "glrecord.h"
 #include "soundrecord.h"
@@ -65,7 +68,7 @@ class World : public ::testing::Test {
   void frame() { callBack(&ui, &world); }
 
   Interface ui;
-  Landing world;
+  Landing world{1};
 };
 
 }  // namespace
@@ -309,4 +312,55 @@ TEST_F(World, TheSameSeedAndKeysPlayTheSameGame) {
   const auto first = play(9), again = play(9), other = play(10);
   EXPECT_TRUE(std::equal(first.begin(), first.end(), again.begin(), again.end(), same));
   EXPECT_FALSE(std::equal(first.begin(), first.end(), other.begin(), other.end(), same));
+}
+
+TEST(LandingScores, ALandingKeepsItsFuelWithItsSeedACrashScoresNothingAndTheSeedPlaysItAgain) {
+  char folder[] = "/tmp/landing-scores-XXXXXX";
+  ASSERT_NE(mkdtemp(folder), nullptr);
+  const std::string path = std::string(folder) + "/lander.scores";
+  HighScores scores(path);
+  Interface::initialized = true;
+  Landing world(3, &scores);
+  LandingProbe::setSurface(world, GROUND);
+  auto touchDownAt = [&world, &path](float dy, int fuel) {  // over the pad at `dy`: the table kept after
+    Lander& craft = LandingProbe::craft(world);
+    craft = Lander();
+    craft.setPoint(Point(25, -99.5f));
+    craft.setVelocity(Velocity(0, dy + GRAVITY));
+    craft.setFuel(fuel);
+    glrecord::reset();
+    world.advance();
+    world.draw();
+    std::ifstream file(path);
+    ScoreTable kept;
+    EXPECT_EQ(fromText(std::string(std::istreambuf_iterator<char>(file), {}), kept), ScoreTextFault::NONE);
+    return kept;
+  };
+  const ScoreTable afterLanding = touchDownAt(-0.5f, 321);
+  ASSERT_TRUE(LandingProbe::craft(world).isLanded());
+  ASSERT_EQ(afterLanding.entries().size(), 1u);
+  EXPECT_EQ(afterLanding.entries()[0].points, 321);
+  EXPECT_EQ(afterLanding.entries()[0].seed, 3u);
+  EXPECT_EQ(world.getStanding()->rank, 0);
+  EXPECT_NE(glrecord::bitmapText().find("New best!High scores> 1.   321   "), std::string::npos);
+
+  world.restart();
+  const unsigned next = world.getLandingSeed();
+  EXPECT_NE(next, 3u);
+  const std::vector<Point> ground = world.getSurface().getCorners();
+  const Point start = world.getCraft().getPoint();
+  EXPECT_FALSE(world.getStanding());
+  Landing again(next);  // --seed with it: the same ground and start
+  EXPECT_TRUE(std::equal(ground.begin(), ground.end(), again.getSurface().getCorners().begin(),
+                         again.getSurface().getCorners().end(),
+                         [](Point p, Point q) { return p.getX() == q.getX() && p.getY() == q.getY(); }));
+  EXPECT_EQ(again.getCraft().getPoint().getX(), start.getX());
+
+  LandingProbe::setSurface(world, GROUND);
+  const ScoreTable afterCrash = touchDownAt(-3.0f, 200);
+  ASSERT_FALSE(LandingProbe::craft(world).isAlive());
+  EXPECT_EQ(afterCrash.entries().size(), 1u);  // nothing added
+  EXPECT_EQ(world.getStanding()->rank, -1);
+  EXPECT_NE(glrecord::bitmapText().find("Crashedscores nothing"), std::string::npos);
+  std::system(("rm -rf " + std::string(folder)).c_str());
 }
