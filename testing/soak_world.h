@@ -1,0 +1,43 @@
+// soak_world: a game's world played for a long run of random keys with no
+// window, through the shell's own key entry and frame callback, checked for
+// heap growth. Each game's soak is a main() of a few lines:
+//
+//   int main(int argc, char** argv) {
+//     return soakWorld<Gallery>(argc, argv, {"gallery", {{KEY, ODDS, HELD}, ...}}, callBack);
+//   }
+//
+// run as `name [frames] [seed]` (a million frames and seed 7 unless given).
+// Heap in use is read every few thousand frames: after the first tenth of
+// the run it must never rise more than a small allowance above the highest it
+// was during that tenth, and once the world is gone it must be back where it
+// was before. Exit status 0 when both held, 1 with the first failure.
+#pragma once
+
+#include <vector>
+
+#include "tessik.h"
+
+// A key the random player uses, by the shell's key code. A held key (an
+// arrow) goes down or comes up with `odds` a frame; any other is pressed
+// with `odds` a frame.
+struct SoakKey {
+  int code;
+  double odds;
+  bool held;
+};
+
+struct SoakPlan {
+  const char* name;
+  std::vector<SoakKey> keys;
+};
+
+// The run, with the world made and unmade by the two functions.
+int soakMain(int argc, char** argv, const SoakPlan& plan, Interface::CallBack callBack,
+             void* (*make)(), void (*unmake)(void*));
+
+template <typename World>
+int soakWorld(int argc, char** argv, const SoakPlan& plan, Interface::CallBack callBack) {
+  return soakMain(
+      argc, argv, plan, callBack, []() -> void* { return new World(); },
+      [](void* world) { delete static_cast<World*>(world); });
+}
