@@ -1,7 +1,9 @@
 #include "glrecord.h"
 
+#include <GL/freeglut_ext.h>
 #include <GL/glu.h>
 
+#include <algorithm>
 #include <ostream>
 
 namespace glrecord {
@@ -9,6 +11,7 @@ namespace {
 
 std::vector<Call> log;
 Callbacks registered;
+Screen theScreen;
 
 void record(std::string name, std::vector<double> args = {}, const void* font = nullptr) {
   log.push_back(Call{std::move(name), std::move(args), font});
@@ -66,6 +69,8 @@ std::string bitmapText() {
 }
 
 const Callbacks& callbacks() { return registered; }
+
+Screen& screen() { return theScreen; }
 
 std::ostream& operator<<(std::ostream& os, const Vertex& v) {
   return os << "(" << v.x << ", " << v.y << ")";
@@ -135,3 +140,46 @@ void glutSpecialUpFunc(void (*f)(int, int, int)) {
 }
 void glutMainLoop() { record("glutMainLoop"); }
 void glutSwapBuffers() { record("glutSwapBuffers"); }
+
+void glViewport(GLint x, GLint y, GLsizei width, GLsizei height) {
+  record("glViewport", {double(x), double(y), double(width), double(height)});
+}
+void glLineWidth(GLfloat width) { record("glLineWidth", {width}); }
+void glPointSize(GLfloat size) { record("glPointSize", {size}); }
+void glPixelStorei(GLenum name, GLint value) { record("glPixelStorei", {double(name), double(value)}); }
+// Reads back black: the stand-in draws nothing.
+void glReadPixels(GLint x, GLint y, GLsizei width, GLsizei height, GLenum, GLenum, void* pixels) {
+  record("glReadPixels", {double(x), double(y), double(width), double(height)});
+  std::fill_n(static_cast<unsigned char*>(pixels), size_t(width) * size_t(height) * 3, 0);
+}
+void glutReshapeFunc(void (*f)(int, int)) {
+  record("glutReshapeFunc");
+  glrecord::registered.reshape = f;
+}
+void glutWindowStatusFunc(void (*f)(int)) {
+  record("glutWindowStatusFunc");
+  glrecord::registered.windowStatus = f;
+}
+void glutPostRedisplay() { record("glutPostRedisplay"); }
+int glutGet(GLenum query) {
+  const glrecord::Screen& s = glrecord::theScreen;
+  switch (query) {
+    case GLUT_WINDOW_X: return s.x;
+    case GLUT_WINDOW_Y: return s.y;
+    case GLUT_WINDOW_WIDTH: return s.width;
+    case GLUT_WINDOW_HEIGHT: return s.height;
+    case GLUT_SCREEN_WIDTH: return s.screenWidth;
+    case GLUT_SCREEN_HEIGHT: return s.screenHeight;
+    default: return 0;
+  }
+}
+void glutPositionWindow(int x, int y) {
+  record("glutPositionWindow", {double(x), double(y)});
+  glrecord::theScreen.x = x, glrecord::theScreen.y = y;
+}
+void glutReshapeWindow(int width, int height) {
+  record("glutReshapeWindow", {double(width), double(height)});
+  glrecord::theScreen.width = width, glrecord::theScreen.height = height;
+}
+void glutFullScreen() { record("glutFullScreen"); }
+void glutLeaveFullScreen() { record("glutLeaveFullScreen"); }

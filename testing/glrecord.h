@@ -67,8 +67,18 @@ struct Callbacks {
   void (*keyboard)(unsigned char, int, int) = nullptr;
   void (*special)(int, int, int) = nullptr;
   void (*specialUp)(int, int, int) = nullptr;
+  void (*reshape)(int, int) = nullptr;
+  void (*windowStatus)(int) = nullptr;
 };
 const Callbacks& callbacks();
+
+// What glutGet reports of the window and the screen. glutPositionWindow and
+// glutReshapeWindow move and size the window here.
+struct Screen {
+  int x = 10, y = 10, width = 400, height = 400;  // the window
+  int screenWidth = 1920, screenHeight = 1080;
+};
+Screen& screen();
 
 std::ostream& operator<<(std::ostream& os, const Vertex& v);
 std::ostream& operator<<(std::ostream& os, const Colour& c);

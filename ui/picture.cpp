@@ -22,11 +22,11 @@
 
 namespace {
 
-// The stroke font's capitals are 7 units high, the bitmap fonts' about 9
-// pixels: stroke text standing in for them is drawn this much larger.
-constexpr float STROKE_FOR_BITMAP = 9.0f / 7.0f;
-// From this many pixels a unit on, bitmap text would look too small.
-constexpr float STROKE_TEXT_SCALE = 2.0f;
+// Bitmap text keeps its size in pixels whatever the world's scale: from two
+// pixels a unit on it would look too small, and below one too large, so
+// there the stroke font, which grows and shrinks with the world, stands in.
+constexpr float BITMAP_SMALLEST_SCALE = 1.0f;
+constexpr float BITMAP_LARGEST_SCALE = 2.0f;
 
 float pixelScale = 1.0f;
 
@@ -86,10 +86,10 @@ void glBitmapText(const Point& at, Font font, const char* text) {
 #endif
 
 void glText(const Point& at, Font font, const char* text) {
-  if (HAS_BITMAP_FONTS && pixelScale < STROKE_TEXT_SCALE)
+  if (HAS_BITMAP_FONTS && pixelScale >= BITMAP_SMALLEST_SCALE && pixelScale < BITMAP_LARGEST_SCALE)
     glBitmapText(at, font, text);
   else
-    drawStrokeText(at, text, pixelScale < STROKE_TEXT_SCALE ? 1.0f : STROKE_FOR_BITMAP);
+    drawStrokeText(at, text);
 }
 
 // ---------------------------------------------------------------------------

@@ -21,9 +21,10 @@ void beginShape(unsigned int mode);
 void pictureColour(float red, float green, float blue);
 void shapeVertex(float x, float y);
 void endShape();
-// A line of text from `at` (the raster position) in `font`. At a pixel scale
-// of 2 or more (and always in the browser, which has no bitmap fonts) it is
-// drawn with the stroke font instead, sized to match.
+// A line of text from `at` (the raster position) in `font`. Bitmap text
+// keeps its size in pixels, so at a pixel scale below 1 or from 2 on (and
+// always in the browser, which has no bitmap fonts) the stroke font, which
+// scales with the world, stands in for it.
 void pictureText(const Point& at, Font font, const char* text);
 
 // Forgets the kept frame: the shell calls it before each frame.
@@ -40,5 +41,5 @@ void setPictureOutput(bool toGL);
 // scores read from a file, say) is drawn uncounted, so that a replay of the
 // same game sums up the same wherever it is played.
 void setPictureCounted(bool counted);
-// Window pixels a world unit: text drawn at 2 or more uses the stroke font.
+// Window pixels a world unit (1 until set), for the choice of font.
 void setPixelScale(float pixelsPerUnit);

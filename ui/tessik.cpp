@@ -7,10 +7,20 @@
 #include <cstdint>
 #include <cstdlib>
 #include <ctime>
+#include <cstring>
 #include <initializer_list>
+
+#include "picture.h"
+#include "strokefont.h"
+#include "view.h"
 
 #ifdef __EMSCRIPTEN__
 #include <emscripten.h>
+#include <emscripten/html5.h>
+#else
+#include <GL/freeglut_ext.h>
+
+#include "screenshot.h"
 #endif
 
 namespace {
@@ -30,6 +40,29 @@ constexpr int KEY_SPACE = ' ';
 constexpr int KEY_N = 'n';
 constexpr int KEY_R = 'r';
 constexpr int KEY_B = 'b';
+
+// The shell's own keys, which no game sees.
+constexpr unsigned char KEY_PAUSE = 'p';
+constexpr unsigned char KEY_ESCAPE = 27;  // quits
+constexpr int KEY_FULL_SCREEN = GLUT_KEY_F11;
+constexpr int KEY_SCREENSHOT = GLUT_KEY_F12;
+
+// While paused the last frame stays on screen at this share of its light,
+// with the message over it in stroke letters this many units high a unit.
+constexpr float PAUSED_LIGHT = 0.35f;
+constexpr float PAUSED_TEXT_SIZE = 2.0f;
+const char* const PAUSED_MESSAGE = "Paused: p to go on";
+
+// What the shell keeps beyond the design's statics: the world's size, the
+// window's place before full screen, and the services' flags.
+struct Window {
+  float left = 0, bottom = 0;  // the world's lower-left corner
+  float worldWidth = 0, worldHeight = 0;
+  View view{};
+  bool fullScreen = false;
+  int x = 0, y = 0, width = 0, height = 0;  // the window's place before full screen
+  bool screenshotWanted = false;
+} window;
 
 // One frame period in ticks, truncated: 33,333 at 30 frames a second.
 unsigned int periodTicks() { return static_cast<unsigned int>(int(TICKS_PER_SECOND * Interface::timePeriod)); }
@@ -62,11 +95,39 @@ void ignoreKeyRepeat() {
 
 void registerFrameCallbacks() {}
 
+// The page sizes the canvas (to the browser window, times the pixel ratio);
+// the view follows it before each frame.
+void followCanvas() {
+  int width = 0, height = 0;
+  emscripten_get_canvas_element_size("#canvas", &width, &height);
+  if (width != window.view.width + 2 * window.view.x || height != window.view.height + 2 * window.view.y)
+    reshapeCallback(width, height);
+}
+
+// A tab that was hidden comes back paused.
+EM_BOOL visibilityChanged(int, const EmscriptenVisibilityChangeEvent* event, void*) {
+  if (event->hidden) Interface().setPaused(true);
+  return EM_FALSE;
+}
+
+void registerServiceCallbacks() {
+  emscripten_set_visibilitychange_callback(nullptr, EM_FALSE, visibilityChanged);
+}
+
 void runFrames() {
   emscripten_set_main_loop(drawCallback, int(1.0 / Interface::timePeriod + 0.5), 1);
 }
 
 void waitForDeadline(Interface&) {}
+
+// Paused, the browser's loop goes on calling: each call shows the paused frame.
+void idleWhilePaused(bool) {}
+
+// F11, F12 and Esc stay the browser's own.
+bool isShellKey(unsigned char key) { return key == KEY_PAUSE; }
+bool isShellSpecialKey(int) { return false; }
+void toggleFullScreen() {}
+void takeScreenshot() {}
 
 #else
 
@@ -79,7 +140,46 @@ void registerFrameCallbacks() {
   glutIdleFunc(drawCallback);
 }
 
+void followCanvas() {}
+
+void registerServiceCallbacks() {
+  glutReshapeFunc(reshapeCallback);
+  glutWindowStatusFunc(windowStatusCallback);
+}
+
 void runFrames() { glutMainLoop(); }
+
+// Paused, nothing needs drawing until the window is resized or uncovered:
+// the idle callback goes, and GLUT's display callback shows the paused frame.
+void idleWhilePaused(bool paused) { glutIdleFunc(paused ? nullptr : drawCallback); }
+
+bool isShellKey(unsigned char key) { return key == KEY_PAUSE || key == KEY_ESCAPE; }
+bool isShellSpecialKey(int key) { return key == KEY_FULL_SCREEN || key == KEY_SCREENSHOT; }
+
+// Full screen covers the screen from its top-left corner; leaving it puts the
+// window back where it was, as large as it was. The place is kept here and set
+// explicitly, because without a window manager GLUT's own calls leave the
+// window offset and forget where it stood.
+void toggleFullScreen() {
+  if (!window.fullScreen) {
+    window.x = glutGet(GLUT_WINDOW_X), window.y = glutGet(GLUT_WINDOW_Y);
+    window.width = glutGet(GLUT_WINDOW_WIDTH), window.height = glutGet(GLUT_WINDOW_HEIGHT);
+    glutFullScreen();
+    glutPositionWindow(0, 0);
+    glutReshapeWindow(glutGet(GLUT_SCREEN_WIDTH), glutGet(GLUT_SCREEN_HEIGHT));
+  } else {
+    glutLeaveFullScreen();
+    glutPositionWindow(window.x, window.y);
+    glutReshapeWindow(window.width, window.height);
+  }
+  window.fullScreen = !window.fullScreen;
+}
+
+// The world's rectangle as shown, without the bars.
+void takeScreenshot() {
+  const View& v = window.view;
+  saveScreenshot(Interface::program, v.x, v.y, v.width, v.height);
+}
 
 constexpr long TICKS_PER_MILLISECOND = 1000;
 
@@ -111,6 +211,7 @@ Interface::TickSource Interface::tickSource = monotonicTicks;
 Options Interface::options;
 std::string Interface::program;
 unsigned int Interface::seed = 0;
+bool Interface::paused = false;
 
 unsigned int monotonicTicks() {
   timespec now;
@@ -136,8 +237,11 @@ void Interface::initialize(int argc, char** argv, const char* title, Point topLe
   seed = options.seeded ? options.seed : startingSeed(argv);
   srand(seed);
   glutInit(&argc, argv);
-  glutInitWindowSize(int(bottomRight.getX() - topLeft.getX()),
-                     int(topLeft.getY() - bottomRight.getY()));
+  window.left = float(int(topLeft.getX())), window.bottom = float(int(bottomRight.getY()));
+  window.worldWidth = float(int(bottomRight.getX() - topLeft.getX()));
+  window.worldHeight = float(int(topLeft.getY() - bottomRight.getY()));
+  glutInitWindowSize(int(bottomRight.getX() - topLeft.getX()) * options.scale,
+                     int(topLeft.getY() - bottomRight.getY()) * options.scale);
   glutInitWindowPosition(WINDOW_X, WINDOW_Y);
   glutInitDisplayMode(GLUT_DOUBLE);
   glutCreateWindow(title);
@@ -157,7 +261,23 @@ void Interface::initialize(int argc, char** argv, const char* title, Point topLe
 void Interface::run(CallBack callBack, void* p) {
   Interface::p = p;
   Interface::callBack = callBack;
+  registerServiceCallbacks();
+  if (options.fullscreen) toggleFullScreen();
   runFrames();
+}
+
+void Interface::setPaused(bool on) {
+  if (paused == on) return;
+  paused = on;
+  if (paused) clearKeys();
+  nextTick = tickSource();  // going on, the next frame is drawn at once: no catch-up
+  idleWhilePaused(paused);
+  glutPostRedisplay();
+}
+
+void Interface::clearKeys() {
+  isDownPress = isUpPress = isLeftPress = isRightPress = 0;
+  isSpacePress = isNPress = isRPress = isBPress = false;
 }
 
 // The deadline is compared in 32-bit tick space so that the clock's wrap
@@ -199,13 +319,43 @@ void Interface::keyEvent() {
   isSpacePress = isNPress = isRPress = isBPress = false;
 }
 
+namespace {
+
+// The last frame again, dimmed, with the message over it; a screenshot asked
+// for meanwhile is taken of the frame at full light first.
+void drawPaused() {
+  if (window.screenshotWanted) {
+    glClear(GL_COLOR_BUFFER_BIT);
+    redrawPicture(1.0f);
+    takeScreenshot();
+    window.screenshotWanted = false;
+  }
+  glClear(GL_COLOR_BUFFER_BIT);
+  redrawPicture(PAUSED_LIGHT);
+  glColor3f(1, 1, 1);
+  const float width = float(std::strlen(PAUSED_MESSAGE)) * STROKE_PITCH * PAUSED_TEXT_SIZE;
+  const float left = window.left + (window.worldWidth - width) / 2;
+  const float middle = window.bottom + window.worldHeight / 2;
+  drawStrokeText(Point(left, middle), PAUSED_MESSAGE, PAUSED_TEXT_SIZE);
+  glutSwapBuffers();
+}
+
+}  // namespace
+
 void drawCallback() {
   Interface ui;
+  followCanvas();
+  if (ui.paused) return drawPaused();
+  startPicture();
   glClear(GL_COLOR_BUFFER_BIT);
-  glColor3f(1, 1, 1);
+  pictureColour(1, 1, 1);
 
   assert(ui.callBack != NULL);
   ui.callBack(&ui, ui.p);
+  if (window.screenshotWanted) {
+    takeScreenshot();
+    window.screenshotWanted = false;
+  }
 
   waitForDeadline(ui);
   ui.setNextDrawTime();
@@ -213,17 +363,38 @@ void drawCallback() {
   ui.keyEvent();
 }
 
+void reshapeCallback(int width, int height) {
+  window.view = fitView(width, height, window.worldWidth, window.worldHeight);
+  applyView(window.view);
+  glutPostRedisplay();
+}
+
+// A window that is minimised or hidden pauses, and stays paused until p.
+void windowStatusCallback(int state) {
+  if (state == GLUT_HIDDEN || state == GLUT_FULLY_COVERED) Interface().setPaused(true);
+}
+
 void keyDownCallback(int key, int, int) {
   Interface ui;
-  ui.keyEvent(key, true);
+  if (isShellSpecialKey(key)) {
+    if (key == KEY_FULL_SCREEN) toggleFullScreen();
+    if (key == KEY_SCREENSHOT) window.screenshotWanted = true, glutPostRedisplay();
+  } else if (!ui.paused) {
+    ui.keyEvent(key, true);
+  }
 }
 
 void keyUpCallback(int key, int, int) {
   Interface ui;
-  ui.keyEvent(key, false);
+  if (!ui.paused) ui.keyEvent(key, false);
 }
 
 void keyboardCallback(unsigned char key, int, int) {
   Interface ui;
-  ui.keyEvent(static_cast<int>(key), true);
+  if (isShellKey(key)) {
+    if (key == KEY_PAUSE) ui.setPaused(!ui.paused);
+    if (key == KEY_ESCAPE) std::exit(0);
+  } else if (!ui.paused) {
+    ui.keyEvent(static_cast<int>(key), true);
+  }
 }

@@ -6,7 +6,8 @@
 // All state is static: every Interface object is a view of the one shell.
 //
 // Each frame: clear to black, set white, call the game, wait out the rest of
-// the 1/30 s, show the frame, age the keys. The keys, as the game sees them:
+// the 1/30 s, show the frame, age the keys. The command line (options.h) is
+// read before the window opens. The keys, as the game sees them:
 //
 //   Left, Up, Right, Down (or the characters d, e, f, g)  isLeft() ... isDown()
 //       hold count: 1 in the first frame the key is down, then 2, 3, ...; 0 once released
@@ -15,6 +16,18 @@
 //
 // Holding a key never repeats it. The characters d, e, f, g have no release:
 // their count runs on until the arrow itself is released. Other keys are ignored.
+//
+// The shell's own keys, which no game sees:
+//
+//   p     pauses and goes on (a hidden or minimised window pauses by itself)
+//   Esc   quits, with status 0, as closing the window does
+//   F11   full screen and back
+//   F12   saves the picture as <program>-<date>-<time>.png in the current folder
+//
+// The window may take any size: the world is drawn as large as fits, centred,
+// its shape kept, with black bars beside or above it; lines, dots and text
+// grow with it (view.h). In the browser, p pauses too (a tab that was hidden
+// comes back paused), and F11, F12 and Esc are the browser's own.
 //
 // Built for the browser, the window is the page's canvas and the browser's
 // main loop paces the frames instead of a sleep (see tessik.cpp).
@@ -84,6 +97,14 @@ class Interface {
   bool isR() const { return isRPress; }
   bool isB() const { return isBPress; }  // the sonic boom (the b key)
 
+  // Pausing stops the frames: the game is neither stepped nor drawn and sees
+  // no keys (the keys held are let go, and keys pressed meanwhile are lost);
+  // the last frame stays on screen, dimmed. Going on draws the next frame at once.
+  void setPaused(bool on);
+  bool isPaused() const { return paused; }
+  // Lets go of every key: counts to 0, one-shot flags off.
+  void clearKeys();
+
   // The seed rand() was given at the start: --seed's, or the one the shell chose.
   unsigned int getSeed() const { return seed; }
   // The command line as read at the start.
@@ -108,6 +129,7 @@ class Interface {
   static Options options;
   static std::string program;
   static unsigned int seed;
+  static bool paused;
 };
 
 // The monotonic wall clock in microseconds, truncated to 32 bits.
@@ -118,7 +140,12 @@ void sleep(unsigned long milliseconds);
 
 // One frame: clear, call the game, wait out the period (natively), swap, age the keys.
 void drawCallback();
-// GLUT special-key down and up, and character-key callbacks.
+// The window took a new size: the world is fitted into it (view.h).
+void reshapeCallback(int width, int height);
+// The window was shown, covered or hidden: hidden, the game pauses.
+void windowStatusCallback(int state);
+// GLUT special-key down and up, and character-key callbacks. The shell takes
+// its own keys (p, Esc, F11, F12) before the game's key table.
 void keyDownCallback(int key, int x, int y);
 void keyUpCallback(int key, int x, int y);
 void keyboardCallback(unsigned char key, int x, int y);

@@ -53,8 +53,10 @@ void drawDigit(const Point& topLeft, char digit);
 void drawNumber(const Point& topLeft, int number);
 
 // Text in the 12-point Helvetica bitmap font, starting at `topLeft` (the
-// raster position). The browser build, whose GL has no bitmap fonts, draws
-// it with drawStrokeText (strokefont.h) from the same point.
+// raster position). Where bitmap text would be out of proportion (a window
+// scaled below 1 or from 2 pixels a unit on) and in the browser build, whose
+// GL has no bitmap fonts, it is drawn with drawStrokeText (strokefont.h) from
+// the same point, growing with the world.
 void drawText(const Point& topLeft, const char* text);
 
 // A random int from min up to but not including max (min when min == max).
