@@ -1,0 +1,80 @@
+"""A game recorded in a real window with keys from xdotool, then played back in one.
+
+    python3 replay_window_test.py <program> <title> <testing dir>
+
+The game is played with --record until its picture stands still (the lander
+landed or crashed), its window read back, and Esc pressed. Then --replay of
+that file, with the person's game keys pressed meanwhile (they must be
+ignored), must end with status 0, "as recorded", and the same final picture.
+"""
+
+import os
+import subprocess
+import sys
+import tempfile
+import time
+
+PROGRAM, TITLE, TESTING = sys.argv[1], sys.argv[2], sys.argv[3]
+sys.path.insert(0, TESTING)
+from xsession import Checks, run_checked  # noqa: E402
+
+SEED = "5"
+STILL_FOR = 1.0  # seconds the picture must not change to count as the end
+GIVE_UP = 30.0
+check = Checks()
+
+
+def still_picture(x, win):
+    """The picture once it has stood still for STILL_FOR seconds."""
+    deadline = time.time() + GIVE_UP
+    last, since = x.screenshot(win), time.time()
+    while time.time() < deadline:
+        time.sleep(0.2)
+        now = x.screenshot(win)
+        if now.differs(last):
+            last, since = now, time.time()
+        elif time.time() - since >= STILL_FOR:
+            return now
+    raise RuntimeError("the picture never stood still")
+
+
+def last_picture(x, win, program):
+    """Screenshots until the program ends, pressing game keys; the last one taken."""
+    last = None
+    while program.poll() is None:
+        try:
+            last = x.screenshot(win)
+            x.key(win, "Up")
+        except subprocess.SubprocessError:
+            pass  # the window went as it was read
+        time.sleep(0.1)
+    return last
+
+
+def run_checks(x, folder):
+    recording = os.path.join(folder, "game.replay")
+    win = x.launch([PROGRAM, "--record", recording, "--seed", SEED], TITLE)
+    x.focus(win)
+    x.hold(win, "Up", 0.4)
+    x.hold(win, "Left", 0.3)
+    x.key(win, "space")
+    recorded = still_picture(x, win)
+    x.key(win, "Escape")
+    check(x.program.wait(timeout=10) == 0, "Esc ends the recording with status 0")
+    lines = open(recording).read().splitlines()
+    check(lines[0].split()[2] == os.path.basename(PROGRAM) and lines[1] == SEED
+          and lines[-1].startswith("end "), f"the file names the program and seed, and is complete: {lines[:2]} {lines[-1:]}")
+    check(any(" down 101" in line for line in lines), "the Up key is in the file")
+
+    win = x.launch([PROGRAM, "--replay", recording], TITLE)
+    x.focus(win)
+    replayed = last_picture(x, win, x.program)
+    out = x.program.stdout.read().decode()
+    frames = lines[-1].split()[1]
+    check(x.program.returncode == 0, f"the replay ends with status 0: {x.program.returncode}")
+    check(out == f"Replay: {frames} frames, as recorded\n", f"the replay says so: {out!r}")
+    check(replayed is not None and not replayed.differs(recorded), "the replay ends on the recorded picture")
+
+
+with tempfile.TemporaryDirectory() as folder:
+    sys.exit(run_checked(check, lambda x: run_checks(x, folder)))
