@@ -6,6 +6,7 @@
 #include <ctime>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "glrecord.h"
 #include "heap_in_use.h"
@@ -56,7 +57,16 @@ bool parse(int argc, char** argv, long& frames, unsigned& seed) {
   char* end = nullptr;
   if (argc > 1 && ((frames = std::strtol(argv[1], &end, 10)) <= 0 || *end)) return false;
   if (argc > 2) seed = unsigned(std::strtoul(argv[2], &end, 10));
-  return argc <= 3;
+  return argc <= 4;
+}
+
+// The shell as the program starts it, recording into `file` if one is given.
+void startShell(const char* program, unsigned seed, const char* file) {
+  std::string seedText = std::to_string(seed);
+  std::vector<char*> line = {const_cast<char*>(program), const_cast<char*>("--seed"), seedText.data()};
+  if (file) line.insert(line.end(), {const_cast<char*>("--record"), const_cast<char*>(file)});
+  line.push_back(nullptr);
+  Interface shell(int(line.size()) - 1, line.data(), program, Point(-200, 200), Point(200, -200));
 }
 
 std::string kilobytes(long bytes) { return std::to_string(bytes / 1024) + " KiB"; }
@@ -68,25 +78,27 @@ int soakMain(int argc, char** argv, const SoakPlan& plan, Interface::CallBack ca
   long frames = DEFAULT_FRAMES;
   unsigned seed = DEFAULT_SEED;
   if (!parse(argc, argv, frames, seed)) {
-    std::fprintf(stderr, "usage: %s [frames] [seed]\n", plan.name);
+    std::fprintf(stderr, "usage: %s_soak [frames] [seed] [FILE]\n", plan.program);
     return 2;
   }
-  Interface shell(0, nullptr, plan.name, Point(-200, 200), Point(200, -200));
+  startShell(plan.program, seed, argc > 3 ? argv[3] : nullptr);  // seeds rand()
   Interface::tickSource = hurriedTicks;
   setPictureOutput(false);  // the picture is kept and summed, as --verify does
-  srand(seed);
   RandomPlayer player(plan, seed);
+  Interface shell;
 
   const long before = heapInUse();
   void* world = make();
   shell.run(callBack, world);  // the stand-in's loop returns at once
+  // At least ten readings, so that the first tenth has one.
+  const long every = std::max(1L, std::min(HEAP_CHECK_EVERY, frames / WARM_UP_SHARE));
   long ceiling = 0, highest = 0;
   const std::clock_t start = std::clock();
   for (long frame = 1; frame <= frames; frame++) {
     glrecord::reset();
     player.play();
     drawCallback();
-    if (frame % HEAP_CHECK_EVERY && frame != frames) continue;
+    if (frame % every && frame != frames) continue;
     const long heap = heapInUse();
     highest = std::max(highest, heap);
     if (frame <= frames / WARM_UP_SHARE) {
@@ -103,7 +115,7 @@ int soakMain(int argc, char** argv, const SoakPlan& plan, Interface::CallBack ca
   const long after = heapInUse();
   std::printf("%s soak: %ld frames, seed %u, %.1f s of processor time; heap at most %ld bytes "
               "(first tenth %ld), %ld bytes from the start once the world is gone\n",
-              plan.name, frames, seed, seconds, highest, ceiling, after - before);
+              plan.program, frames, seed, seconds, highest, ceiling, after - before);
   if (std::labs(after - before) > TEARDOWN_ALLOWANCE) {
     std::fprintf(stderr, "FAILED: the world left %ld bytes behind\n", after - before);
     return 1;

@@ -6,7 +6,9 @@
 //     return soakWorld<Gallery>(argc, argv, {"gallery", {{KEY, ODDS, HELD}, ...}}, callBack);
 //   }
 //
-// run as `name [frames] [seed]` (a million frames and seed 7 unless given).
+// run as `name [frames] [seed] [FILE]` (a million frames and seed 7 unless
+// given). With FILE the shell records the run into it, as the program's
+// --record does: a recording of any length, to time --verify with.
 // Heap in use is read every few thousand frames: after the first tenth of
 // the run it must never rise more than a small allowance above the highest it
 // was during that tenth, and once the world is gone it must be back where it
@@ -27,7 +29,7 @@ struct SoakKey {
 };
 
 struct SoakPlan {
-  const char* name;
+  const char* program;  // the game's program, named in a recording
   std::vector<SoakKey> keys;
 };
 

@@ -74,6 +74,9 @@ class Recorder {
   bool isOpen() const { return file != nullptr; }
   // A key change, seen by the frame about to be drawn.
   void key(int code, bool down);
+  // Whether the next frame's checksum is kept (every 30th frame): other
+  // frames need not sum their picture up.
+  bool checksNextFrame() const { return file && (frames + 1) % REPLAY_CHECK_EVERY == 0; }
   // A frame drawn, with its picture's checksum (kept every 30 frames).
   void frameDrawn(uint64_t sum);
   // Writes the end line and closes the file; later calls do nothing.
@@ -107,6 +110,10 @@ class Player {
   // follow; at the last frame, whether the recording was complete; DIFFERS at
   // the first checksum that is not the recorded one.
   ReplayStep frameDrawn(uint64_t sum);
+  // Whether the next frame's checksum is compared with one recorded.
+  bool checksNextFrame() const {
+    return nextCheck < recording.checks.size() && recording.checks[nextCheck].frame == frames + 1;
+  }
   // Before the first frame: GOING, or the end at once for a recording of no frames.
   ReplayStep atStart() const { return recording.frames > 0 ? ReplayStep::GOING : ending(); }
   // Frames played so far.

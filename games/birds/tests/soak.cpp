@@ -8,7 +8,7 @@ int main(int argc, char** argv) {
   // The barrel turns about every half second, space fires several times a
   // second, and about every twenty seconds a new round starts.
   return soakWorld<Gallery>(argc, argv,
-                            {"gallery_soak",
+                            {"gallery",
                              {{GLUT_KEY_UP, 0.06, true},
                               {GLUT_KEY_DOWN, 0.06, true},
                               {GLUT_KEY_LEFT, 0.03, true},

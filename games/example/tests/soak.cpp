@@ -7,7 +7,7 @@
 int main(int argc, char** argv) {
   // The paddle runs left and right, and now and then the game starts again.
   return soakWorld<Catcher>(argc, argv,
-                            {"catcher_soak",
+                            {"catcher",
                              {{GLUT_KEY_LEFT, 0.05, true},
                               {GLUT_KEY_RIGHT, 0.05, true},
                               {'r', 0.001, false}}},
