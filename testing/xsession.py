@@ -10,6 +10,7 @@
 Needs Xvfb, xdotool, xwininfo (x11-utils) and ImageMagick's import.
 """
 
+import ctypes
 import os
 import re
 import subprocess
@@ -76,6 +77,17 @@ def is_lit(p):
     return max(p) > 60
 
 
+_CLIENT_MESSAGE = 33
+
+
+class _ClientMessage(ctypes.Structure):
+    """Xlib's XClientMessageEvent, padded to the size of an XEvent."""
+    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
+                ("display", ctypes.c_void_p), ("window", ctypes.c_ulong),
+                ("message_type", ctypes.c_ulong), ("format", ctypes.c_int),
+                ("data", ctypes.c_long * 5), ("pad", ctypes.c_long * 12)]
+
+
 class XSession:
     """A private Xvfb display for the programs started through it."""
 
@@ -114,10 +126,11 @@ class XSession:
         return subprocess.run(cmd, env=self.env, check=True, capture_output=True, text=True,
                               timeout=30, **kw).stdout
 
-    def launch(self, argv, title, timeout=20):
-        """Starts a program and returns its window id once the window is mapped."""
+    def launch(self, argv, title, timeout=20, cwd=None):
+        """Starts a program (in the folder cwd, if given) and returns its window
+        id once the window is mapped."""
         self.program = subprocess.Popen(argv, env=self.env, stdout=subprocess.PIPE,
-                                        stderr=subprocess.PIPE)
+                                        stderr=subprocess.PIPE, cwd=cwd)
         self.procs.append(self.program)
         deadline = time.time() + timeout
         while time.time() < deadline:
@@ -165,6 +178,25 @@ class XSession:
         self.run("xdotool", "keydown", "--window", win, name)
         time.sleep(seconds)
         self.run("xdotool", "keyup", "--window", win, name)
+
+    def close(self, win):
+        """Asks the window to close, as a window manager's close button does."""
+        x11 = ctypes.CDLL("libX11.so.6")
+        x11.XOpenDisplay.restype = ctypes.c_void_p
+        x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+        x11.XInternAtom.restype = ctypes.c_ulong
+        x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+        x11.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long,
+                                   ctypes.c_void_p]
+        for call in (x11.XFlush, x11.XCloseDisplay):
+            call.argtypes = [ctypes.c_void_p]
+        display = x11.XOpenDisplay(self.display.encode())
+        message = _ClientMessage(type=_CLIENT_MESSAGE, window=int(win), format=32,
+                                 message_type=x11.XInternAtom(display, b"WM_PROTOCOLS", 0))
+        message.data[0] = x11.XInternAtom(display, b"WM_DELETE_WINDOW", 0)
+        x11.XSendEvent(display, int(win), 0, 0, ctypes.byref(message))
+        x11.XFlush(display)
+        x11.XCloseDisplay(display)
 
     def focus(self, win):
         # Without a window manager, keys go to the window under focus.

@@ -192,6 +192,10 @@ void redrawPicture(float light) {
 
 void setPictureOutput(bool toGL) { kept.toGL = toGL; }
 
+long pictureHeapBytes() {
+  return long(kept.steps.capacity() * sizeof(Step) + kept.characters.capacity());
+}
+
 void setPictureCounted(bool counted) { kept.counted = counted; }
 
 void setPixelScale(float pixelsPerUnit) { pixelScale = pixelsPerUnit; }

@@ -41,5 +41,8 @@ void setPictureOutput(bool toGL);
 // scores read from a file, say) is drawn uncounted, so that a replay of the
 // same game sums up the same wherever it is played.
 void setPictureCounted(bool counted);
+// Bytes of heap the kept frame holds: its storage stays from frame to frame,
+// as large as the largest frame drawn so far.
+long pictureHeapBytes();
 // Window pixels a world unit (1 until set), for the choice of font.
 void setPixelScale(float pixelsPerUnit);

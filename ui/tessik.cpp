@@ -112,13 +112,19 @@ void ignoreKeyRepeat() {
 
 void registerFrameCallbacks() {}
 
-// The page sizes the canvas (to the browser window, times the pixel ratio);
-// the view follows it before each frame.
+// The page lays the canvas over the whole browser window. Before each frame
+// its pixels are made to match its size on the page times the device's pixel
+// ratio, so that the picture stays sharp, and the view follows.
 void followCanvas() {
-  int width = 0, height = 0;
-  emscripten_get_canvas_element_size("#canvas", &width, &height);
-  if (width != window.view.width + 2 * window.view.x || height != window.view.height + 2 * window.view.y)
-    reshapeCallback(width, height);
+  double cssWidth = 0, cssHeight = 0;
+  emscripten_get_element_css_size("#canvas", &cssWidth, &cssHeight);
+  const double ratio = emscripten_get_device_pixel_ratio();
+  const int width = int(cssWidth * ratio + 0.5), height = int(cssHeight * ratio + 0.5);
+  int now = 0, nowHeight = 0;
+  emscripten_get_canvas_element_size("#canvas", &now, &nowHeight);
+  if (width == now && height == nowHeight && window.view.width > 0) return;
+  emscripten_set_canvas_element_size("#canvas", width, height);
+  reshapeCallback(width, height);
 }
 
 // A tab that was hidden comes back paused.

@@ -56,10 +56,17 @@ function programsIn(root) {
   return [...index.matchAll(/href="(\w+)\.html"/g)].map(match => match[1]);
 }
 
-// Opens a program's page (`query` like '?seed=5'); page.errors collects its
-// console errors and uncaught exceptions.
-async function openPage(browser, server, program, query = '') {
+// The world's size of each program, in units; a page opened in a browser
+// window of that size shows the world one unit a pixel.
+const WORLD_SIZES = { showcase: { width: 600, height: 400 } };
+const DEFAULT_WORLD = { width: 400, height: 400 };
+
+// Opens a program's page (`query` like '?seed=5') in a browser window of the
+// world's size, or of `viewport` ({width, height, deviceScaleFactor});
+// page.errors collects its console errors and uncaught exceptions.
+async function openPage(browser, server, program, query = '', viewport = null) {
   const page = await browser.newPage();
+  await page.setViewport(viewport || WORLD_SIZES[program] || DEFAULT_WORLD);
   page.errors = [];
   page.on('console', message => message.type() === 'error' && page.errors.push(message.text()));
   page.on('pageerror', error => page.errors.push(error.message));

@@ -134,8 +134,40 @@ describe('the pages', () => {
 
     const page = await openPage(browser, server, 'rubblons', '?seed=x');
     await page.waitForFunction(() => document.getElementById('messages').textContent !== '');
-    assert.equal(await page.$eval('#messages', m => m.textContent),
-                 'ERROR: the seed "x" is not a whole number from 0 to 4294967295. Usage: rubblons [--seed N]\n');
+    assert.match(await page.$eval('#messages', m => m.textContent),
+                 /^ERROR: the seed "x" is not a whole number from 0 to 4294967295\. Usage: rubblons \[--seed N\] [^\n]*\n$/);
+    await page.close();
+  });
+
+  test('the canvas fills the window at the screen\'s pixel ratio and the picture keeps its shape', async () => {
+    for (const viewport of [{ width: 800, height: 500, deviceScaleFactor: 1 },
+                            { width: 300, height: 450, deviceScaleFactor: 2 }]) {
+      const page = await openPage(browser, server, 'lander', SEED, viewport);
+      const frame = await frameAt(page, 20);
+      assert.equal(frame.width, viewport.width * viewport.deviceScaleFactor);
+      assert.equal(frame.height, viewport.height * viewport.deviceScaleFactor);
+      const side = Math.min(frame.width, frame.height);  // the square world, centred
+      const left = (frame.width - side) / 2, top = (frame.height - side) / 2;
+      const inside = [left, top, left + side - 1, top + side - 1];
+      const lit = count(frame, 'w') + count(frame, 'r');
+      assert.ok(lit > 200, `the lander draws (${lit} pixels)`);
+      assert.equal(count(frame, 'w', inside) + count(frame, 'r', inside), lit, 'nothing in the bars');
+      await page.close();
+    }
+  });
+
+  test('p pauses a page: the picture stands still, dimmed, until p again', async () => {
+    const page = await openPage(browser, server, 'lander', SEED);
+    await frameAt(page, 15);
+    await page.keyboard.press('p');
+    const paused = await frameAt(page, 25);
+    const later = await frameAt(page, 55);
+    assert.equal(differences(paused, later).length, 0, 'nothing moves while paused');
+    assert.ok(count(paused, 'w', [0, 0, 399, 150]) < 30, 'the status at the top is dimmed');
+    await page.keyboard.press('p');
+    const going = await frameAt(page, 85);
+    assert.ok(differences(later, going).length > 0, 'p again lets it go on');
+    assert.deepEqual(page.errors, []);
     await page.close();
   });
 

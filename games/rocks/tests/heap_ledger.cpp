@@ -9,6 +9,7 @@
 
 #include "glrecord.h"
 #include "heap_in_use.h"
+#include "picture.h"
 
 namespace {
 
@@ -35,7 +36,11 @@ long costOfOne(Make make) {
   return (used + SAMPLES / 2) / SAMPLES;
 }
 
-long logBytes() { return long(glrecord::calls().capacity() * sizeof(glrecord::Call)); }
+// The recorder's log, and the kept picture of the last frame: both keep
+// their storage as large as the largest frame drawn.
+long logBytes() {
+  return long(glrecord::calls().capacity() * sizeof(glrecord::Call)) + pictureHeapBytes();
+}
 
 }  // namespace
 

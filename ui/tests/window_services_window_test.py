@@ -1,0 +1,125 @@
+"""The shell's window services in real windows under a virtual X server: the
+world fitted into wide and tall windows, pause, hiding, full screen,
+screenshots, --scale, Esc and closing the window.
+
+    python3 window_services_window_test.py <gallery> <lander> <testing dir>
+
+Exits 0 when every check holds, 1 otherwise.
+"""
+
+import os
+import subprocess
+import sys
+import tempfile
+import time
+
+GALLERY, LANDER, TESTING = sys.argv[1], sys.argv[2], sys.argv[3]
+sys.path.insert(0, TESTING)
+from xsession import Checks, Image, run_checked, is_lit  # noqa: E402
+
+SCREEN = (800, 600)  # the virtual server's screen
+CLOCK_BOX = (330, 0, 400, 30)  # the gallery's seconds, top right of a 400 x 400 window
+CRASH_SECONDS = 8  # a seed-4 lander left alone has crashed by then
+
+check = Checks()
+
+
+def lit_bounds(image):
+    return image.bounds(is_lit)
+
+
+def fitted(x, win, width, height, view):
+    """After resizing to width x height, whether the lit pixels lie in `view`
+    (left, top, right, bottom) and reach across most of it."""
+    x.run("xdotool", "windowsize", "--sync", win, str(width), str(height))
+    time.sleep(0.3)
+    bounds = lit_bounds(x.screenshot(win))
+    left, top, right, bottom = view
+    inside = bounds and bounds[0] >= left and bounds[1] >= top and bounds[2] < right and bounds[3] < bottom
+    wide = bounds and bounds[2] - bounds[0] >= 0.9 * (right - left)
+    check(bool(inside and wide), f"{width} x {height}: the field is {view}, bars around it (lit {bounds})")
+
+
+def lander_checks(x):
+    folder = tempfile.mkdtemp()
+    win = x.launch([LANDER, "--seed", "4"], "Lander", cwd=folder)
+    x.focus(win)
+    # The ground runs from side to side: it shows where the field stands.
+    fitted(x, win, 800, 400, (200, 0, 600, 400))
+    fitted(x, win, 300, 700, (0, 200, 300, 500))
+    x.run("xdotool", "windowsize", "--sync", win, "800", "400")
+    time.sleep(CRASH_SECONDS)  # crashed: nothing moves any more
+    x.key(win, "F12")
+    time.sleep(0.5)
+    window = x.screenshot(win)
+    said = x.program.stdout.readline().decode().strip()
+    files = [f for f in os.listdir(folder) if f.endswith(".png")]
+    check(said.startswith("Saved lander-") and files == [said[len("Saved "):]],
+          f"F12 saves a PNG and says so ({said!r}, {files})")
+    if files:
+        png = Image(subprocess.run(["convert", os.path.join(folder, files[0]), "-depth", "8", "ppm:-"],
+                                   capture_output=True, check=True).stdout)
+        crop = [window.pixel(200 + px, py) for py in range(400) for px in range(400)]
+        same = (png.width, png.height) == (400, 400) and \
+            crop == [png.pixel(px, py) for py in range(400) for px in range(400)]
+        check(same, f"the PNG is the field without the bars, pixel for pixel ({png.width} x {png.height})")
+
+    x.key(win, "F11")
+    time.sleep(0.5)
+    check(x.geometry(win) == (0, 0) + SCREEN, f"F11 covers the screen ({x.geometry(win)})")
+    x.key(win, "F11")
+    time.sleep(0.5)
+    check(x.geometry(win) == (10, 10, 800, 400), f"F11 again puts the window back ({x.geometry(win)})")
+
+    x.key(win, "Escape")
+    try:
+        status = x.program.wait(timeout=5)
+    except subprocess.TimeoutExpired:
+        status = None
+    error = x.program.stderr.read().decode()
+    check(status == 0 and error == "", f"Esc ends the program with status 0, silently ({status}, {error!r})")
+
+
+def same_for_a_second(x, win, box=None):
+    first = x.screenshot(win)
+    time.sleep(1.0)
+    second = x.screenshot(win)
+    if box:
+        left, top, right, bottom = box
+        pick = lambda image: [image.pixel(px, py) for py in range(top, bottom) for px in range(left, right)]
+        return pick(first) == pick(second)
+    return not first.differs(second)
+
+
+def gallery_checks(x):
+    win = x.launch([GALLERY, "--seed", "4", "--scale", "2"], "Gallery")
+    x.focus(win)
+    check(x.geometry(win) == (10, 10, 800, 800), f"--scale 2 opens 800 x 800 ({x.geometry(win)})")
+    x.run("xdotool", "windowsize", "--sync", win, "400", "400")
+    time.sleep(1.5)
+    check(not same_for_a_second(x, win, CLOCK_BOX), "the round's seconds count down")
+    x.key(win, "p")
+    time.sleep(0.2)
+    check(same_for_a_second(x, win), "p freezes the picture, the seconds too")
+    x.key(win, "p")
+    time.sleep(0.2)
+    check(not same_for_a_second(x, win, CLOCK_BOX), "p again lets the round go on")
+
+    x.run("xdotool", "windowunmap", "--sync", win)
+    time.sleep(0.3)
+    x.run("xdotool", "windowmap", "--sync", win)
+    time.sleep(0.3)
+    check(same_for_a_second(x, win), "a window that was hidden comes back paused")
+    x.key(win, "p")
+    time.sleep(0.2)
+    check(not same_for_a_second(x, win, CLOCK_BOX), "until p")
+    x.close(win)
+    try:
+        status = x.program.wait(timeout=5)
+    except subprocess.TimeoutExpired:
+        status = None
+    error = x.program.stderr.read().decode()
+    check(status == 0 and error == "", f"closing the window ends it with status 0, silently ({status}, {error!r})")
+
+
+sys.exit(run_checked(check, lambda x: (lander_checks(x), gallery_checks(x))))
