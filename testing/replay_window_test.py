@@ -2,7 +2,7 @@
 
     python3 replay_window_test.py <program> <title> <testing dir>
 
-The game is played with --record until its picture stands still (the lander
+The game is played with --record (a key held across a pause included) until its picture stands still (the lander
 landed or crashed), its window read back, and Esc pressed. Then --replay of
 that file, with the person's game keys pressed meanwhile (they must be
 ignored), must end with status 0, "as recorded", and the same final picture.
@@ -56,7 +56,14 @@ def run_checks(x, folder):
     win = x.launch([PROGRAM, "--record", recording, "--seed", SEED], TITLE)
     x.focus(win)
     x.hold(win, "Up", 0.4)
-    x.hold(win, "Left", 0.3)
+    # Left held across a pause: pausing lets it go, and the file must say so.
+    x.run("xdotool", "keydown", "--window", win, "Left")
+    time.sleep(0.3)
+    x.key(win, "p")
+    time.sleep(0.3)
+    x.key(win, "p")
+    time.sleep(0.3)
+    x.run("xdotool", "keyup", "--window", win, "Left")
     x.key(win, "space")
     recorded = still_picture(x, win)
     x.key(win, "Escape")
@@ -65,6 +72,7 @@ def run_checks(x, folder):
     check(lines[0].split()[2] == os.path.basename(PROGRAM) and lines[1] == SEED
           and lines[-1].startswith("end "), f"the file names the program and seed, and is complete: {lines[:2]} {lines[-1:]}")
     check(any(" down 101" in line for line in lines), "the Up key is in the file")
+    check(sum(" up 100" in line for line in lines) == 2, "Left is let go by the pause, and again when released")
 
     win = x.launch([PROGRAM, "--replay", recording], TITLE)
     x.focus(win)
@@ -77,4 +85,4 @@ def run_checks(x, folder):
 
 
 with tempfile.TemporaryDirectory() as folder:
-    sys.exit(run_checked(check, lambda x: run_checks(x, folder)))
+    sys.exit(run_checked(check, lambda x: run_checks(x, folder), errors=(RuntimeError, subprocess.SubprocessError)))
