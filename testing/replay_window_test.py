@@ -6,6 +6,7 @@ The game is played with --record (a key held across a pause included) until its 
 landed or crashed), its window read back, and Esc pressed. Then --replay of
 that file, with the person's game keys pressed meanwhile (they must be
 ignored), must end with status 0, "as recorded", and the same final picture.
+A recording killed on the way ends with a whole line and verifies cut short.
 """
 
 import os
@@ -21,6 +22,7 @@ from xsession import Checks, run_checked  # noqa: E402
 SEED = "5"
 STILL_FOR = 1.0  # seconds the picture must not change to count as the end
 GIVE_UP = 30.0
+KILL_AFTER = 2.5  # seconds of recording before the kill
 check = Checks()
 
 
@@ -82,6 +84,18 @@ def run_checks(x, folder):
     check(x.program.returncode == 0, f"the replay ends with status 0: {x.program.returncode}")
     check(out == f"Replay: {frames} frames, as recorded\n", f"the replay says so: {out!r}")
     check(replayed is not None and not replayed.differs(recorded), "the replay ends on the recorded picture")
+
+    killed = os.path.join(folder, "killed.replay")
+    x.launch([PROGRAM, "--record", killed], TITLE)
+    time.sleep(KILL_AFTER)
+    x.program.kill()
+    x.program.wait()
+    text = open(killed).read()
+    last = max(int(line.split()[0]) for line in text.splitlines()[2:])
+    env = {k: v for k, v in os.environ.items() if k != "DISPLAY"}
+    done = subprocess.run([PROGRAM, "--verify", killed], env=env, capture_output=True, text=True, timeout=60)
+    check(text.endswith("\n") and (done.returncode, done.stdout) == (0, f"Replay: {last} frames, cut short\n"),
+          f"a killed recording ends with a whole line and verifies cut short: {done.returncode} {done.stdout!r}")
 
 
 with tempfile.TemporaryDirectory() as folder:
