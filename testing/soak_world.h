@@ -31,6 +31,8 @@ struct SoakKey {
 struct SoakPlan {
   const char* program;  // the game's program, named in a recording
   std::vector<SoakKey> keys;
+  // Whether heap in use must stay flat: not in a world that grows by design.
+  bool heapFlat = true;
 };
 
 // The run, with the world made and unmade by the two functions.

@@ -5,9 +5,8 @@
 #   bash tools/measure-verify.sh [runs]     (7 runs unless given; build/ must be built)
 #
 # Speed: the median wall time of `--verify`, start to exit, over a 10-minute
-# recording (18,000 frames of random keys, made by the game's soak with a
-# file) for the gallery, the lander and the example, and over the kept
-# recording for the shooter (it has no such soak). Size: the kept recordings
+# recording: 18,000 frames of random keys through the shell, recorded by each
+# game's soak (the shooter's by rubblons_random). Size: the kept recordings
 # (scripted play, games/*/tests/*.replay), scaled to a minute.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -35,9 +34,11 @@ for game in rubblons:rocks gallery:birds lander:lander catcher:example; do
   program=${game%%:*}
   kept=games/${game#*:}/tests/$program.replay
   timed=$kept
-  if [ -x "build/bin/${program}_soak" ]; then
+  maker=build/bin/${program}_soak
+  [ "$program" = rubblons ] && maker=build/bin/rubblons_random
+  if [ -x "$maker" ]; then
     timed=$FOLDER/$program.replay
-    "build/bin/${program}_soak" "$TEN_MINUTES" 7 "$timed" >/dev/null
+    "$maker" "$TEN_MINUTES" 7 "$timed" >/dev/null
   fi
   awk -v p="$program" -v f="$(frames_of "$timed")" -v t="$(median_micros "$program" "$timed")" \
       -v b="$(stat -c %s "$kept")" -v k="$(frames_of "$kept")" -v m="$FRAMES_A_MINUTE" \
