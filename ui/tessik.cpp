@@ -15,6 +15,7 @@
 
 #include "picture.h"
 #include "replay.h"
+#include "sound.h"
 #include "strokefont.h"
 #include "view.h"
 
@@ -47,6 +48,7 @@ constexpr int KEY_B = 'b';
 
 // The shell's own keys, which no game sees.
 constexpr unsigned char KEY_PAUSE = 'p';
+constexpr unsigned char KEY_MUTE = 'm';  // mutes and unmutes
 constexpr unsigned char KEY_ESCAPE = 27;  // quits
 constexpr int KEY_FULL_SCREEN = GLUT_KEY_F11;
 constexpr int KEY_SCREENSHOT = GLUT_KEY_F12;
@@ -147,7 +149,7 @@ void waitForDeadline(Interface&) {}
 void idleWhilePaused(bool) {}
 
 // F11, F12 and Esc stay the browser's own.
-bool isShellKey(unsigned char key) { return key == KEY_PAUSE; }
+bool isShellKey(unsigned char key) { return key == KEY_PAUSE || key == KEY_MUTE; }
 bool isShellSpecialKey(int) { return false; }
 void toggleFullScreen() {}
 void takeScreenshot() {}
@@ -176,7 +178,7 @@ void runFrames() { glutMainLoop(); }
 // the idle callback goes, and GLUT's display callback shows the paused frame.
 void idleWhilePaused(bool paused) { glutIdleFunc(paused ? nullptr : drawCallback); }
 
-bool isShellKey(unsigned char key) { return key == KEY_PAUSE || key == KEY_ESCAPE; }
+bool isShellKey(unsigned char key) { return key == KEY_PAUSE || key == KEY_MUTE || key == KEY_ESCAPE; }
 bool isShellSpecialKey(int key) { return key == KEY_FULL_SCREEN || key == KEY_SCREENSHOT; }
 
 // Full screen covers the screen from its top-left corner; leaving it puts the
@@ -260,6 +262,8 @@ void Interface::initialize(int argc, char** argv, const char* title, Point topLe
   seed = options.seeded ? options.seed : startingSeed(argv);
   startReplay();  // an ERROR line and exit 1 for a bad recording, before any window
   srand(seed);
+  setMuted(options.muted);
+  if (replay.playing) setSoundOutput(false);  // a replay makes no sound
   if (replay.windowless) {
     setPictureOutput(false);  // no window, no GL: the picture is only summed
     initialized = true;
@@ -457,6 +461,7 @@ void drawCallback() {
   if (ui.paused) return drawPaused();
   glClear(GL_COLOR_BUFFER_BIT);
   const ReplayStep step = playFrame();
+  drawMuteMark(Point(window.left, window.bottom));
   if (window.screenshotWanted) {
     takeScreenshot();
     window.screenshotWanted = false;
@@ -499,6 +504,7 @@ void keyboardCallback(unsigned char key, int, int) {
   Interface ui;
   if (isShellKey(key)) {
     if (key == KEY_PAUSE) ui.setPaused(!ui.paused);
+    if (key == KEY_MUTE) toggleMute();
     if (key == KEY_ESCAPE) std::exit(0);
   } else if (takesKeys()) {
     ui.keyEvent(static_cast<int>(key), true);

@@ -20,6 +20,7 @@
 // The shell's own keys, which no game sees:
 //
 //   p     pauses and goes on (a hidden or minimised window pauses by itself)
+//   m     mutes and unmutes the sound (sound.h); --mute starts muted
 //   Esc   quits, with status 0, as closing the window does
 //   F11   full screen and back
 //   F12   saves the picture as <program>-<date>-<time>.png in the current folder
@@ -35,7 +36,7 @@
 //
 // The window may take any size: the world is drawn as large as fits, centred,
 // its shape kept, with black bars beside or above it; lines, dots and text
-// grow with it (view.h). In the browser, p pauses too (a tab that was hidden
+// grow with it (view.h). In the browser, p and m work too (a tab that was hidden
 // comes back paused), and F11, F12 and Esc are the browser's own.
 //
 // Built for the browser, the window is the page's canvas and the browser's

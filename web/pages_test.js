@@ -171,6 +171,37 @@ describe('the pages', () => {
     await page.close();
   });
 
+  test('the page is quiet until the first key, then its audio runs; m stops every sound', async () => {
+    // The page's audio as the compiler's audio library keeps it: its context's state and the sources playing.
+    const audio = () => {
+      const context = typeof AL !== 'undefined' && AL.currentCtx;
+      if (!context) return { state: 'none', playing: 0 };
+      const playing = Object.values(context.sources).filter(s => s.state === 0x1012).length;
+      return { state: context.audioCtx.state, playing };
+    };
+    // The example sounds its first miss by frame 200, with no key yet: the page stays quiet.
+    const example = await openPage(browser, server, 'catcher', SEED);
+    await frameAt(example, 200);
+    assert.notEqual((await example.evaluate(audio)).state, 'running', 'no audio before a key');
+    await example.keyboard.press('ArrowLeft');
+    await example.waitForFunction(`(${audio})().state === 'running'`, { timeout: 5000 });
+    assert.deepEqual(example.errors, []);
+    await example.close();
+
+    const page = await openPage(browser, server, 'rubblons', SEED);
+    await frameAt(page, 30);
+    assert.notEqual((await page.evaluate(audio)).state, 'running', 'no audio before a key');
+    await page.keyboard.down('ArrowUp');  // the first key: thrust, and its hum
+    await page.waitForFunction(`(${audio})().state === 'running' && (${audio})().playing === 1`,
+                               { timeout: 5000 });
+    await page.keyboard.press('m');
+    await frameAt(page, (await page.evaluate(() => Module.frames)) + 5);
+    assert.deepEqual(await page.evaluate(audio), { state: 'running', playing: 0 }, 'Up still held, muted');
+    await page.keyboard.up('ArrowUp');
+    assert.deepEqual(page.errors, []);
+    await page.close();
+  });
+
   test('the shooter runs at 29 to 31 frames a second over 5 seconds', async () => {
     const page = await openPage(browser, server, 'rubblons');
     await frameAt(page, 10);

@@ -102,7 +102,10 @@ void Gallery::advance() {
     launchBird();
     birdTimer = random(BIRD_INTERVAL_MIN, BIRD_INTERVAL_MAX + 1);
   }
-  if (--framesLeft == 0) clearField();  // the birds still flying leave uncounted
+  if (--framesLeft == 0) {
+    clearField();  // the birds still flying leave uncounted
+    playSound(ROUND_OVER_SOUND);
+  }
 }
 
 // Each pellet meets the birds in the order they came; it is used up on the first it hits.
@@ -120,8 +123,12 @@ void Gallery::shootBirds() {
 
 void Gallery::hit(Bird& bird) {
   bird.setHits(bird.getHits() - 1);
-  if (bird.getHits() > 0) return;
+  if (bird.getHits() > 0) {
+    playSound(BIRD_HIT_SOUND);
+    return;
+  }
   bird.setAlive(false);
+  playSound(bird.getPoints() < 0 ? PENALTY_SOUND : BIRD_DOWN_SOUND);
   score += bird.getPoints();
   birdsHit++;
   puffs.push_back({bird.getPosition(), PUFF_FRAMES});
@@ -137,7 +144,10 @@ void Gallery::removeDead() {
   });
   birds.remove_if([this](Bird* bird) {
     if (bird->isAlive()) return false;
-    if (bird->getHits() > 0 && isQuarry(*bird)) birdsMissed++;
+    if (bird->getHits() > 0 && isQuarry(*bird)) {
+      birdsMissed++;
+      playSound(BIRD_AWAY_SOUND);
+    }
     delete bird;
     return true;
   });
@@ -171,7 +181,10 @@ void Gallery::turnBarrel(const Interface& ui) {
   barrel = std::clamp(barrel + lower - raise, BARREL_UP, BARREL_LEFT);
 }
 
-void Gallery::fire() { adopt(pellets, std::make_unique<Pellet>(getMuzzle(), barrel)); }
+void Gallery::fire() {
+  adopt(pellets, std::make_unique<Pellet>(getMuzzle(), barrel));
+  playSound(RIFLE_SOUND);
+}
 
 void Gallery::draw(const Interface&) const {
   drawRifle(RIFLE_AT, barrel);

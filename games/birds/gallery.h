@@ -5,6 +5,7 @@
 // callBack runs advance() (pellets hit birds, everything moves, birds that
 // reached an edge leave, a new bird now and then, the clock runs down), then
 // handleInput() (turn, fire, new round) and draw() (the field and the scores).
+// The step sounds its events (sound.h) as they happen.
 #pragma once
 
 #include <list>
@@ -12,7 +13,17 @@
 #include "bird.h"
 #include "pellet.h"
 #include "point.h"
+#include "sound.h"
 #include "tessik.h"
+
+// The sounds (effect.h): a shot; a bird hit that flies on (a Grendak), a bird
+// shot down, a Holvane shot (the penalty); a bird that got away; the round's end.
+const Effect RIFLE_SOUND = Effect::noise(3000, 0.12f).slideTo(800).at(0.4f);
+const Effect BIRD_HIT_SOUND = Effect::square(660, 0.08f).at(0.25f);
+const Effect BIRD_DOWN_SOUND = Effect::square(500, 0.35f).slideTo(90).at(0.3f);
+const Effect PENALTY_SOUND = Effect::square(110, 0.5f).slideTo(80).at(0.4f);
+const Effect BIRD_AWAY_SOUND = Effect::sine(300, 0.3f).slideTo(600).at(0.3f);
+const Effect ROUND_OVER_SOUND = Effect::sine(880, 1.0f).slideTo(220).rising(0.05f).at(0.5f);
 
 // The game's numbers, at the shell's 30 frames a second. Barrel angles are
 // whole degrees counter-clockwise from straight up.

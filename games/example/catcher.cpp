@@ -10,7 +10,9 @@ void Catcher::advance() {
   // A dot at the paddle's line is caught or lost; either way it leaves.
   auto landed = [this](const Point& dot) {
     if (dot.getY() > PADDLE_Y) return false;
-    if (std::fabs(dot.getX() - paddleX) <= PADDLE_HALF_WIDTH) score++;
+    const bool caught = std::fabs(dot.getX() - paddleX) <= PADDLE_HALF_WIDTH;
+    score += caught;
+    playSound(caught ? CATCH_SOUND : MISS_SOUND);
     return true;
   };
   dots.erase(std::remove_if(dots.begin(), dots.end(), landed), dots.end());

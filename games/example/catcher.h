@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "point.h"
+#include "sound.h"
 #include "tessik.h"
 
 const float FIELD_EDGE = 200;        // the field is -200..200 on both axes
@@ -16,6 +17,8 @@ const float PADDLE_SPEED = 6;        // units a frame while an arrow is held
 const float DOT_SPEED = 3;           // units a dot falls each frame
 const int DOT_RADIUS = 4;
 const int DOT_INTERVAL = 45;         // frames between new dots: 1.5 seconds
+const Effect CATCH_SOUND = Effect::sine(660, 0.15f).slideTo(1320);  // a rising blip (effect.h)
+const Effect MISS_SOUND = Effect::square(150, 0.3f).slideTo(75).at(0.3f);  // a falling buzz
 
 class Catcher {
  public:

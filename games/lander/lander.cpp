@@ -4,7 +4,6 @@
 
 namespace {
 
-const int FULL_TANK = 500;
 // Fuel that must be exceeded before an engine fires: one less than each
 // engine's starting cost, fixed even when the costs are changed.
 const int BOTTOM_RESERVE = 2;
@@ -15,7 +14,7 @@ const int SIDE_RESERVE = 0;
 int Lander::consumeSides = 1;
 int Lander::consumeBottom = 3;
 
-Lander::Lander() : fuel(FULL_TANK), alive(true), landed(false) {}
+Lander::Lander() : fuel(Lander::FULL_TANK), alive(true), landed(false) {}
 
 void Lander::consumeFuel(int amount) { setFuel(fuel - amount); }
 

@@ -16,6 +16,8 @@ class Lander {
   // by every craft and changeable; canThrust does not follow a change.
   static int consumeSides;
   static int consumeBottom;
+  // The fuel of a new craft.
+  static constexpr int FULL_TANK = 500;
 
   // Alive, not landed, at the origin, at rest, with 500 units of fuel.
   Lander();

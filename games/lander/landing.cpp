@@ -114,19 +114,28 @@ void Landing::touchDown(Point where) {
   const bool onPad = left >= surface.getPadLeft() && right <= surface.getPadRight();
   const bool gentle = -velocity.getDy() <= MAX_LANDING_DROP &&
                       std::fabs(velocity.getDx()) <= MAX_LANDING_DRIFT;
-  if (onPad && gentle)
+  if (onPad && gentle) {
     craft.setLanded(true);
-  else
+    playSound(LANDED_SOUND);
+  } else {
     craft.setAlive(false);
+    playSound(CRASH_SOUND);
+  }
 }
 
 void Landing::handleInput(const Interface& ui) {
   fired = Engines();
-  if (ui.isR()) {
+  if (ui.isR())
     restart();
-    return;
-  }
-  if (!inFlight()) return;
+  else if (inFlight())
+    fireEngines(ui);
+  // An engine sounds while its flame shows: not in the firing that spends the last of the fuel.
+  loopSound(BOTTOM_ENGINE_SOUND, fired.bottom && craft.canThrust(true));
+  loopSound(LEFT_ENGINE_SOUND, fired.left && craft.canThrust(false));
+  loopSound(RIGHT_ENGINE_SOUND, fired.right && craft.canThrust(false));
+}
+
+void Landing::fireEngines(const Interface& ui) {
   Velocity velocity = craft.getVelocity();
   if (ui.isUp() != 0 && fire(true)) {
     velocity.setDy(velocity.getDy() + BOTTOM_THRUST);
@@ -145,7 +154,9 @@ void Landing::handleInput(const Interface& ui) {
 
 bool Landing::fire(bool bottom) {
   if (!craft.canThrust(bottom)) return false;
+  const int before = craft.getFuel();
   craft.consumeFuel(bottom ? Lander::consumeBottom : Lander::consumeSides);
+  if (before >= LOW_FUEL && craft.getFuel() < LOW_FUEL) playSound(LOW_FUEL_SOUND);
   return true;
 }
 

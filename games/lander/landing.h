@@ -4,12 +4,14 @@
 // advance() (gravity, motion, and touchdown judged along the frame's path),
 // then handleInput() (the engines fire and are charged; r starts a new
 // landing) and draw() (craft, flames, ground, fuel, speeds, the outcome).
-// Speeds are in units per frame, at 30 frames a second.
+// Speeds are in units per frame, at 30 frames a second. The step sounds its
+// events (sound.h) as they happen, and each engine while its flame shows.
 #pragma once
 
 #include <optional>
 
 #include "lander.h"
+#include "sound.h"
 #include "surface.h"
 #include "tessik.h"
 
@@ -29,6 +31,16 @@ constexpr float CRAFT_HEIGHT = 16.0f;      // the cabin's top above the base
 constexpr float SWEEP_STEP = 0.25f;        // longest piece of a frame's path tested for touchdown
 constexpr float EXPLOSION_RADIUS = 15.0f;
 constexpr int SPEED_SCALE = 10;  // speeds are shown in tenths of a unit per frame
+constexpr int LOW_FUEL = Lander::FULL_TANK / 5;  // fuel below this sounds the warning
+
+// The sounds (effect.h): each engine while it fires, the bottom one deeper; a
+// warning as the fuel falls below LOW_FUEL; a landing; a crash.
+const Effect BOTTOM_ENGINE_SOUND = Effect::noise(120, 0.5f).looped().at(0.45f);
+const Effect LEFT_ENGINE_SOUND = Effect::noise(420, 0.5f).looped().at(0.2f);
+const Effect RIGHT_ENGINE_SOUND = Effect::noise(440, 0.5f).looped().at(0.2f);
+const Effect LOW_FUEL_SOUND = Effect::square(880, 0.6f).rising(0.3f).at(0.3f);
+const Effect LANDED_SOUND = Effect::sine(523, 0.8f).slideTo(1046).at(0.4f);
+const Effect CRASH_SOUND = Effect::noise(500, 1.5f).slideTo(30).at(0.8f);
 
 class Landing {
  public:
@@ -68,6 +80,8 @@ class Landing {
   // Fires the bottom or a side engine if the craft allows it, charging its
   // cost; whether it fired.
   bool fire(bool bottom);
+  // Fires the engines whose keys are held.
+  void fireEngines(const Interface& ui);
   // The share (0 to 1) of the way from `from` to `to` at which the craft's
   // base first meets the ground, if it does.
   std::optional<float> touchdownAlong(const Point& from, const Point& to) const;

@@ -93,6 +93,7 @@ void Game::advance() {
 }
 
 void Game::handleInput(const Interface& ui) {
+  loopSound(THRUST_SOUND, ship->isAlive() && ui.isUp() != 0);
   if (!ship->isAlive()) return;
   if (ui.isLeft() != 0) ship->turnLeft();
   if (ui.isRight() != 0) ship->turnRight();
@@ -100,7 +101,10 @@ void Game::handleInput(const Interface& ui) {
     ship->thrust();
   else
     ship->setBoost(false);
-  if (ui.isSpace()) bullets.push_back(new Bullet(*ship));
+  if (ui.isSpace()) {
+    bullets.push_back(new Bullet(*ship));
+    playSound(SHOT_SOUND);
+  }
   if (ui.isB()) sonicBoom();
 }
 
@@ -125,6 +129,7 @@ void Game::sonicBoom() {
   if (ship->getSonicBoom() <= 0) return;
   for (int i = VOLLEY_FIRST; i <= VOLLEY_LAST; i++) bullets.push_back(new Bullet(*ship, i));
   ship->boom();
+  playSound(VOLLEY_SOUND);
 }
 
 void Game::checkForCollisions() {
@@ -133,17 +138,22 @@ void Game::checkForCollisions() {
     Rock& rock = **rockIt;
     if (isCollision(*ship, rock)) {
       ship->kill();
-      rock.kill();
-      rock.breakApart(&rocks);
+      playSound(SHIP_LOST_SOUND);
+      breakRock(rock);
     }
     for (Bullet* bullet : bullets) {
       if (isCollision(*bullet, rock)) {
         bullet->kill();
-        rock.kill();
-        rock.breakApart(&rocks);
+        breakRock(rock);
       }
     }
   }
+}
+
+void Game::breakRock(Rock& rock) {
+  rock.kill();
+  rock.breakApart(&rocks);
+  playSound(rockBreakSound(rock.getSize()));
 }
 
 bool Game::isCollision(const Aviant& first, const Aviant& second) const {

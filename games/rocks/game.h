@@ -4,6 +4,7 @@
 // advance() (move everything, collide, remove the dead, bring in a new big
 // rock every TIMER_RESET frames), then handleInput() (turn, thrust, fire,
 // sonic boom) and draw() (every object, and the ship's sonic booms left).
+// The step sounds its events (sound.h) as they happen.
 #pragma once
 
 #include <list>
@@ -12,7 +13,20 @@
 #include "point.h"
 #include "rock.h"
 #include "ship.h"
+#include "sound.h"
 #include "tessik.h"
+
+// The sounds (effect.h): a shot, the sonic-boom volley, the ship's end, the
+// hum of thrust while Up is held, and a rock breaking, deeper the bigger it is.
+const Effect SHOT_SOUND = Effect::square(1400, 0.1f).slideTo(500).at(0.3f);
+const Effect VOLLEY_SOUND = Effect::noise(4000, 0.7f).slideTo(300).at(0.6f);
+const Effect SHIP_LOST_SOUND = Effect::noise(600, 1.5f).slideTo(40).at(0.8f);
+const Effect THRUST_SOUND = Effect::noise(180, 0.5f).looped().at(0.35f);
+constexpr float ROCK_BREAK_PITCH = 16000;  // Hz a unit of a rock's size: a big rock breaks at 800 Hz
+constexpr float ROCK_BREAK_SECONDS = 0.4f;
+inline Effect rockBreakSound(int rockSize) {
+  return Effect::noise(ROCK_BREAK_PITCH / float(rockSize), ROCK_BREAK_SECONDS).slideTo(100).at(0.6f);
+}
 
 class Game {
  public:
@@ -57,6 +71,8 @@ class Game {
   friend struct GameProbe;  // lets the tests and the benchmark set up a world
 
   void releaseAll();
+  // Kills the rock, adds its fragments to the field and sounds its breaking.
+  void breakRock(Rock& rock);
 
   Point boomCountPosition;
   Ship* ship = nullptr;

@@ -11,6 +11,7 @@
 #include "comlin.h"
 #include "gallery.h"
 #include "glrecord.h"
+#include "soundrecord.h"
 #include "grendak.h"
 #include "holvane.h"
 #include "vexel.h"
@@ -83,12 +84,15 @@ TEST_F(GalleryWorld, SpaceFiresOnePelletFromTheMuzzleThatHitsABirdAlongTheBarrel
   const Point target(muzzle.getX() + far.getDx(), muzzle.getY() + far.getDy());
   place(COMLIN, target);
   Interface::isSpacePress = true;
+  soundrecord::reset();
   frames(1);
   ASSERT_EQ(GalleryProbe::pellets(world).size(), 1u);
   EXPECT_EQ(glrecord::primitives()[1].mode, GLenum(GL_POINTS));  // drawn where it starts
   EXPECT_EQ(glrecord::primitives()[1].vertices[0], (Vertex{muzzle.getX(), muzzle.getY()}));
-  frames(1);  // the press is spent: no second pellet
+  EXPECT_EQ(soundrecord::played(), std::vector<Effect>{RIFLE_SOUND});  // heard in the same frame
+  frames(1);  // the press is spent: no second pellet, no second shot heard
   ASSERT_EQ(GalleryProbe::pellets(world).size(), 1u);
+  EXPECT_EQ(soundrecord::played(), std::vector<Effect>{RIFLE_SOUND});
   for (int frame = 2; world.getScore() == 0 && frame < 30; frame++) {
     glrecord::reset();
     frames(1);
@@ -127,7 +131,11 @@ TEST_F(GalleryWorld, EachKindFallsAtItsLastHitScoresItsPointsAndOnlyQuarryThatEs
     const char* kind;
     MakeBird make;
     int hits, points, missedIfEscaped;
-  } cases[] = {{"Comlin", COMLIN, 1, 1, 1}, {"Grendak", GRENDAK, 3, 1, 1}, {"Holvane", HOLVANE, 1, -10, 0}};
+    Effect fall;  // the sound of its last hit
+  } cases[] = {{"Comlin", COMLIN, 1, 1, 1, BIRD_DOWN_SOUND},
+               {"Grendak", GRENDAK, 3, 1, 1, BIRD_DOWN_SOUND},
+               {"Holvane", HOLVANE, 1, -10, 0, PENALTY_SOUND}};
+  using Heard = std::vector<Effect>;
   for (const Case& c : cases) {
     world.newRound();
     GalleryProbe::holdBackBirds(world);
@@ -135,18 +143,24 @@ TEST_F(GalleryWorld, EachKindFallsAtItsLastHitScoresItsPointsAndOnlyQuarryThatEs
     for (int left = c.hits - 1; left > 0; left--) {
       shoot(Point(0, -20), Velocity(0, 12));
       glrecord::reset();
+      soundrecord::reset();
       frames(1);
       EXPECT_EQ(bird->getHits(), left) << c.kind;
       EXPECT_EQ(glrecord::bitmapText(), std::to_string(left)) << c.kind << ": its digit counts down";
+      EXPECT_EQ(soundrecord::played(), Heard{BIRD_HIT_SOUND}) << c.kind << " flies on";
     }
     shoot(Point(0, -20), Velocity(0, 12));
+    soundrecord::reset();
     frames(1);
+    EXPECT_EQ(soundrecord::played(), Heard{c.fall}) << c.kind;
     EXPECT_TRUE(birds().empty()) << c.kind;
     EXPECT_EQ(world.getScore(), c.points) << c.kind;
     EXPECT_EQ(world.getBirdsHit(), 1) << c.kind;
 
     place(c.make, Point(0, 199), Velocity(0, 3));  // one more gets away over the top
+    soundrecord::reset();
     frames(1);
+    EXPECT_EQ(soundrecord::played(), c.missedIfEscaped ? Heard{BIRD_AWAY_SOUND} : Heard{}) << c.kind;
     EXPECT_TRUE(birds().empty()) << c.kind;
     EXPECT_EQ(world.getScore(), c.points) << c.kind << ": an escape scores nothing";
     EXPECT_EQ(world.getBirdsMissed(), c.missedIfEscaped) << c.kind;
@@ -215,8 +229,10 @@ TEST_F(GalleryWorld, TheRoundEndsAfterSixtySecondsShowsTheTotalsAndRStartsAnothe
   EXPECT_FALSE(world.isRoundOver());
   EXPECT_EQ(world.getSecondsLeft(), 1);
   glrecord::reset();
+  soundrecord::reset();
   frames(1);
   EXPECT_TRUE(world.isRoundOver());
+  EXPECT_EQ(soundrecord::played(), std::vector<Effect>{ROUND_OVER_SOUND});
   EXPECT_EQ(world.getSecondsLeft(), 0);
   EXPECT_TRUE(birds().empty());
   ASSERT_GT(world.getBirdsMissed(), 0);

@@ -7,6 +7,7 @@
 
 #include "catcher.h"
 #include "glrecord.h"
+#include "soundrecord.h"
 
 namespace {
 
@@ -21,7 +22,7 @@ void chase(const Catcher& game) {
 
 }  // namespace
 
-TEST(Catcher, ADotLandingOverThePaddleScoresAndOneBesideItDoesNot) {
+TEST(Catcher, ADotLandingOverThePaddleScoresAndSoundsACatchAndOneBesideItAMiss) {
   Interface::initialized = true;  // no window
   Interface ui;
   srand(3);
@@ -30,14 +31,18 @@ TEST(Catcher, ADotLandingOverThePaddleScoresAndOneBesideItDoesNot) {
   for (int frame = 0; frame < 600; frame++) {
     chase(game);
     // The dot that lands this frame meets the paddle where it stood before the frame's input.
+    std::vector<Effect> heard;
     if (!game.getDots().empty() && game.getDots().front().getY() - DOT_SPEED <= PADDLE_Y) {
       const bool over = std::fabs(game.getDots().front().getX() - game.getPaddleX()) <= PADDLE_HALF_WIDTH;
       caught += over;
       lost += !over;
+      heard.push_back(over ? CATCH_SOUND : MISS_SOUND);
     }
     glrecord::reset();
+    soundrecord::reset();
     callBack(&ui, &game);
     ASSERT_EQ(game.getScore(), caught) << "frame " << frame;
+    ASSERT_EQ(soundrecord::played(), heard) << "frame " << frame;
   }
   EXPECT_GE(caught, 5);
   EXPECT_GE(lost, 1);  // the chase is too slow for some dots

@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "glrecord.h"
+#include "soundrecord.h"
 #include "landing.h"
 #include "vexel.h"
 
@@ -134,7 +135,9 @@ TEST_F(World, TouchdownLandsOnlyGentlyWithBothFeetOnThePadAndStaysThere) {
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << "at " << c.x << " moving " << c.dx << ", " << c.dy);
     place(Point(c.x, c.y), Velocity(c.dx, c.dy));
+    soundrecord::reset();
     world.advance();
+    EXPECT_EQ(soundrecord::played(), std::vector<Effect>{c.lands ? LANDED_SOUND : CRASH_SOUND});
     EXPECT_EQ(craft().isLanded(), c.lands);
     EXPECT_EQ(craft().isAlive(), c.lands);
     EXPECT_TRUE(onTheGround());
@@ -144,6 +147,49 @@ TEST_F(World, TouchdownLandsOnlyGentlyWithBothFeetOnThePadAndStaysThere) {
     setKeys(0, 0, 0);
     EXPECT_TRUE(craft().getPoint().getX() == rest.getX() && craft().getPoint().getY() == rest.getY());
     EXPECT_EQ(craft().getFuel(), 500);  // no engine fires any more
+  }
+}
+
+// Each engine is heard exactly while its flame shows: from its first firing,
+// not in the firing that spends the last of the fuel, never once its key is
+// let go. The warning sounds once, as the fuel falls below a fifth.
+TEST_F(World, EachEngineSoundsWhileItsFlameShowsAndTheWarningAsTheFuelFallsBelowAFifth) {
+  const struct {
+    const char* engine;
+    int up, left, right, cost;
+    Effect sound;
+    Vertex flame;
+  } engines[] = {{"bottom", 1, 0, 0, Lander::consumeBottom, BOTTOM_ENGINE_SOUND, BOTTOM_FLAME},
+                 {"left side", 0, 0, 1, Lander::consumeSides, LEFT_ENGINE_SOUND, LEFT_FLAME},
+                 {"right side", 0, 1, 0, Lander::consumeSides, RIGHT_ENGINE_SOUND, RIGHT_FLAME}};
+  for (const auto& e : engines) {
+    for (const int fuel : {LOW_FUEL + 2, 2 * e.cost + 1}) {
+      SCOPED_TRACE(testing::Message() << e.engine << " engine from fuel " << fuel);
+      soundrecord::clear();
+      place(Point(0, 150), Velocity(), fuel);
+      setKeys(e.up, e.left, e.right);
+      int warnings = 0, flames = 0, quietFirings = 0;
+      for (int frameNo = 0; frameNo < 6; frameNo++) {
+        if (frameNo == 4) setKeys(0, 0, 0);
+        const int before = craft().getFuel();
+        glrecord::reset();
+        soundrecord::reset();
+        frame();
+        std::vector<Vertex> drawn;
+        for (const Primitive& p : glrecord::primitives())
+          if (p.mode == GL_LINE_LOOP) drawn.push_back(p.vertices.at(0));
+        const bool flame = drawn == placedAt(craft().getPoint(), {e.flame});
+        flames += flame;
+        quietFirings += !flame && craft().getFuel() < before;
+        EXPECT_EQ(soundrecord::looping(e.sound), flame) << "frame " << frameNo;
+        EXPECT_EQ(soundrecord::loops().size(), flame ? 1u : 0u) << "frame " << frameNo;
+        warnings += soundrecord::timesPlayed(LOW_FUEL_SOUND);
+        const bool crossed = fuel >= LOW_FUEL && craft().getFuel() < LOW_FUEL;
+        EXPECT_EQ(warnings, crossed ? 1 : 0) << "frame " << frameNo;
+      }
+      EXPECT_GE(flames, 1);
+      EXPECT_EQ(quietFirings, fuel < LOW_FUEL ? 1 : 0) << "the firing that empties the tank";
+    }
   }
 }
 

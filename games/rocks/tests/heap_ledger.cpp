@@ -10,6 +10,7 @@
 #include "glrecord.h"
 #include "heap_in_use.h"
 #include "picture.h"
+#include "soundrecord.h"
 
 namespace {
 
@@ -36,10 +37,13 @@ long costOfOne(Make make) {
   return (used + SAMPLES / 2) / SAMPLES;
 }
 
-// The recorder's log, and the kept picture of the last frame: both keep
-// their storage as large as the largest frame drawn.
+// The recorders' logs (the GL calls, the sounds started this frame and the
+// loops on) and the kept picture of the last frame: all keep their storage as
+// large as the largest frame drawn.
 long logBytes() {
-  return long(glrecord::calls().capacity() * sizeof(glrecord::Call)) + pictureHeapBytes();
+  return long(glrecord::calls().capacity() * sizeof(glrecord::Call) +
+              (soundrecord::played().capacity() + soundrecord::loops().capacity()) * sizeof(Effect)) +
+         pictureHeapBytes();
 }
 
 }  // namespace

@@ -26,6 +26,7 @@
 #include "game_probe.h"
 #include "glrecord.h"
 #include "heap_ledger.h"
+#include "soundrecord.h"
 #include "world_census.h"
 
 namespace {
@@ -145,6 +146,7 @@ class Soak {
   // One frame through the shell, then what changed.
   std::string playFrame(Game& game) {
     glrecord::reset();
+    soundrecord::reset();
     const Keys keys = player.press();
     drawCallback();
     after.take(game);
