@@ -5,6 +5,7 @@
 
 #include "glrecord.h"
 #include "picture.h"
+#include "soundrecord.h"
 
 namespace {
 
@@ -41,5 +42,6 @@ bool startRecording(int argc, char** argv, const char* program, unsigned seed) {
 
 void playDemoFrame() {
   glrecord::reset();
+  soundrecord::reset();
   drawCallback();
 }

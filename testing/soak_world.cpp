@@ -11,6 +11,7 @@
 #include "glrecord.h"
 #include "heap_in_use.h"
 #include "picture.h"
+#include "soundrecord.h"
 
 namespace {
 
@@ -96,6 +97,7 @@ int soakMain(int argc, char** argv, const SoakPlan& plan, Interface::CallBack ca
   const std::clock_t start = std::clock();
   for (long frame = 1; frame <= frames; frame++) {
     glrecord::reset();
+    soundrecord::reset();  // the stand-ins keep only this frame's calls and sounds
     player.play();
     drawCallback();
     if (frame % every && frame != frames) continue;
@@ -112,6 +114,7 @@ int soakMain(int argc, char** argv, const SoakPlan& plan, Interface::CallBack ca
   const double seconds = double(std::clock() - start) / CLOCKS_PER_SEC;
   unmake(world);
   glrecord::reset();
+  soundrecord::reset();
   const long after = heapInUse();
   std::printf("%s soak: %ld frames, seed %u, %.1f s of processor time; heap at most %ld bytes "
               "(first tenth %ld), %ld bytes from the start once the world is gone\n",
