@@ -5,12 +5,16 @@
 
 #include <cassert>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <cstring>
 #include <initializer_list>
+#include <string>
+#include <utility>
 
 #include "picture.h"
+#include "replay.h"
 #include "sound.h"
 #include "strokefont.h"
 #include "view.h"
@@ -65,6 +69,19 @@ struct Window {
   int x = 0, y = 0, width = 0, height = 0;  // the window's place before full screen
   bool screenshotWanted = false;
 } window;
+
+// Recording or playing back, at most one of the two a run. A recording is
+// finished when the program exits (Esc, the window closed: both end in exit).
+struct Replay {
+  Recorder recorder;
+  Player player;
+  bool playing = false;  // --replay or --verify
+  bool windowless = false;  // --verify
+} replay;
+
+void startReplay();
+bool isGameKey(int key);
+ReplayStep playFrame();
 
 // One frame period in ticks, truncated: 33,333 at 30 frames a second.
 unsigned int periodTicks() { return static_cast<unsigned int>(int(TICKS_PER_SECOND * Interface::timePeriod)); }
@@ -243,8 +260,15 @@ void Interface::initialize(int argc, char** argv, const char* title, Point topLe
   if (argc > 0) options = readOptions(argc, argv);  // an ERROR line and exit 1, before any window
   program = programName(argc, argv);
   seed = options.seeded ? options.seed : startingSeed(argv);
+  startReplay();  // an ERROR line and exit 1 for a bad recording, before any window
   srand(seed);
   setMuted(options.muted);
+  if (replay.playing) setSoundOutput(false);  // a replay makes no sound
+  if (replay.windowless) {
+    setPictureOutput(false);  // no window, no GL: the picture is only summed
+    initialized = true;
+    return;
+  }
   glutInit(&argc, argv);
   window.left = float(int(topLeft.getX())), window.bottom = float(int(bottomRight.getY()));
   window.worldWidth = float(int(bottomRight.getX() - topLeft.getX()));
@@ -270,6 +294,12 @@ void Interface::initialize(int argc, char** argv, const char* title, Point topLe
 void Interface::run(CallBack callBack, void* p) {
   Interface::p = p;
   Interface::callBack = callBack;
+  if (replay.windowless) {
+    for (;;) {
+      playFrame();  // exits at the recording's end, or where it differs
+      keyEvent();
+    }
+  }
   registerServiceCallbacks();
   if (options.fullscreen) toggleFullScreen();
   runFrames();
@@ -284,10 +314,19 @@ void Interface::setPaused(bool on) {
   glutPostRedisplay();
 }
 
+// Through keyEvent, so that a recording sees the keys let go. Played back,
+// the keys are the recording's: they were let go there too if they were.
 void Interface::clearKeys() {
-  isDownPress = isUpPress = isLeftPress = isRightPress = 0;
-  isSpacePress = isNPress = isRPress = isBPress = false;
+  if (replay.playing) return;
+  const std::pair<int, bool> keys[] = {{KEY_DOWN, isDownPress}, {KEY_UP, isUpPress},
+                                       {KEY_LEFT, isLeftPress}, {KEY_RIGHT, isRightPress},
+                                       {KEY_SPACE, isSpacePress}, {KEY_N, isNPress},
+                                       {KEY_R, isRPress}, {KEY_B, isBPress}};
+  for (const auto& [code, held] : keys)
+    if (held) keyEvent(code, false);
 }
+
+bool Interface::isReplaying() const { return replay.playing; }
 
 // The deadline is compared in 32-bit tick space so that the clock's wrap
 // never turns into a long wait: only a deadline at most one period ahead is
@@ -308,6 +347,7 @@ void Interface::setFramesPerSecond(double rate) {
 }
 
 void Interface::keyEvent(int key, bool down) {
+  if (isGameKey(key)) replay.recorder.key(key, down);
   switch (key) {
     case KEY_LEFT: isLeftPress = down; break;
     case KEY_UP: isUpPress = down; break;
@@ -329,6 +369,70 @@ void Interface::keyEvent() {
 }
 
 namespace {
+
+// The shell's key table (keyEvent) knows the code.
+bool isGameKey(int key) {
+  for (int code : {KEY_LEFT, KEY_UP, KEY_RIGHT, KEY_DOWN, KEY_HOME, KEY_SPACE, KEY_N, KEY_R, KEY_B})
+    if (key == code) return true;
+  return false;
+}
+
+// The line on the error stream, and exit status 1.
+[[noreturn]] void failWith(const std::string& line) {
+  std::fprintf(stderr, "%s\n", line.c_str());
+  std::exit(1);
+}
+
+// Reads --replay's or --verify's recording, whose seed replaces the shell's,
+// or starts --record's file.
+void startReplay() {
+  const Options& options = Interface::options;
+  std::string error;
+  const std::string& playback = options.verify.empty() ? options.replay : options.verify;
+  if (!playback.empty()) {
+    Recording recording;
+    if (!readRecording(playback, Interface::program, recording, error)) failWith(error);
+    Interface::seed = recording.seed;
+    replay.player = Player(std::move(recording));
+    replay.playing = true;
+    replay.windowless = !options.verify.empty();
+  } else if (!options.record.empty() && !replay.recorder.open(options.record, Interface::program,
+                                                              Interface::seed, error)) {
+    failWith(error);
+  }
+}
+
+// Whether the person's game keys reach the game: not while paused, and not
+// while a recording plays back (its own keys do).
+bool takesKeys() { return !Interface::paused && !replay.playing; }
+
+// Ends a replay whose last frame was drawn: the verdict, and its exit status.
+void endReplay(ReplayStep step) {
+  const std::string verdict = replay.player.verdict(step);
+  if (step == ReplayStep::DIFFERS) failWith(verdict);
+  std::printf("%s\n", verdict.c_str());
+  std::exit(0);
+}
+
+// The game's frame, with no GL of its own: its keys when played back, its
+// picture, and the picture's checksum recorded or compared.
+ReplayStep playFrame() {
+  Interface ui;
+  if (replay.playing && replay.player.getFrames() == 0 && replay.player.atStart() != ReplayStep::GOING)
+    endReplay(replay.player.atStart());  // a recording of no frames
+  startPicture();
+  if (replay.playing) replay.player.keysForNextFrame([&ui](int code, bool down) { ui.keyEvent(code, down); });
+  pictureColour(1, 1, 1);
+  assert(ui.callBack != NULL);
+  ui.callBack(&ui, ui.p);
+  const bool checked = replay.recorder.checksNextFrame() || replay.player.checksNextFrame();
+  const uint64_t sum = checked ? pictureChecksum() : 0;
+  replay.recorder.frameDrawn(sum);
+  if (!replay.playing) return ReplayStep::GOING;
+  const ReplayStep step = replay.player.frameDrawn(sum);
+  if (step != ReplayStep::GOING && replay.windowless) endReplay(step);
+  return step;
+}
 
 // The last frame again, dimmed, with the message over it; a screenshot asked
 // for meanwhile is taken of the frame at full light first.
@@ -355,21 +459,18 @@ void drawCallback() {
   Interface ui;
   followCanvas();
   if (ui.paused) return drawPaused();
-  startPicture();
   glClear(GL_COLOR_BUFFER_BIT);
-  pictureColour(1, 1, 1);
-
-  assert(ui.callBack != NULL);
-  ui.callBack(&ui, ui.p);
+  const ReplayStep step = playFrame();
   drawMuteMark(Point(window.left, window.bottom));
   if (window.screenshotWanted) {
     takeScreenshot();
     window.screenshotWanted = false;
   }
 
-  waitForDeadline(ui);
+  if (!(replay.playing && Interface::options.fast)) waitForDeadline(ui);
   ui.setNextDrawTime();
   glutSwapBuffers();
+  if (step != ReplayStep::GOING) endReplay(step);
   ui.keyEvent();
 }
 
@@ -389,14 +490,14 @@ void keyDownCallback(int key, int, int) {
   if (isShellSpecialKey(key)) {
     if (key == KEY_FULL_SCREEN) toggleFullScreen();
     if (key == KEY_SCREENSHOT) window.screenshotWanted = true, glutPostRedisplay();
-  } else if (!ui.paused) {
+  } else if (takesKeys()) {
     ui.keyEvent(key, true);
   }
 }
 
 void keyUpCallback(int key, int, int) {
   Interface ui;
-  if (!ui.paused) ui.keyEvent(key, false);
+  if (takesKeys()) ui.keyEvent(key, false);
 }
 
 void keyboardCallback(unsigned char key, int, int) {
@@ -405,7 +506,7 @@ void keyboardCallback(unsigned char key, int, int) {
     if (key == KEY_PAUSE) ui.setPaused(!ui.paused);
     if (key == KEY_MUTE) toggleMute();
     if (key == KEY_ESCAPE) std::exit(0);
-  } else if (!ui.paused) {
+  } else if (takesKeys()) {
     ui.keyEvent(static_cast<int>(key), true);
   }
 }

@@ -25,6 +25,15 @@
 //   F11   full screen and back
 //   F12   saves the picture as <program>-<date>-<time>.png in the current folder
 //
+// Recording and replaying (replay.h): with --record FILE every key change the
+// game sees is written with its frame, and every 30 frames the picture's
+// checksum. With --replay FILE the recorded changes are fed in at their
+// frames instead of the person's game keys (the shell's own keys still work),
+// at 30 frames a second or, with --fast, as fast as it goes; --verify FILE
+// does the same with no window, no GL and no GLUT at all. Either ends with
+// "Replay: N frames, as recorded" (or "cut short") and exit status 0, or at
+// the first picture that differs with an ERROR line and exit status 1.
+//
 // The window may take any size: the world is drawn as large as fits, centred,
 // its shape kept, with black bars beside or above it; lines, dots and text
 // grow with it (view.h). In the browser, p and m work too (a tab that was hidden
@@ -105,6 +114,10 @@ class Interface {
   bool isPaused() const { return paused; }
   // Lets go of every key: counts to 0, one-shot flags off.
   void clearKeys();
+
+  // Whether this run plays a recording back (--replay or --verify): such a
+  // run keeps no high scores and makes no sound.
+  bool isReplaying() const;
 
   // The seed rand() was given at the start: --seed's, or the one the shell chose.
   unsigned int getSeed() const { return seed; }

@@ -8,30 +8,9 @@
 #include <vector>
 
 #include "glrecord.h"
+#include "heap_in_use.h"
 #include "picture.h"
 #include "soundrecord.h"
-
-#if defined(__SANITIZE_ADDRESS__)
-#define SOAK_UNDER_ASAN 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define SOAK_UNDER_ASAN 1
-#endif
-#endif
-
-#ifdef SOAK_UNDER_ASAN
-// The sanitizer runtime's own count of bytes handed out; declared here because
-// the compiler does not always ship the runtime's headers.
-extern "C" size_t __sanitizer_get_current_allocated_bytes();
-long heapInUse() { return long(__sanitizer_get_current_allocated_bytes()); }
-#else
-#include <malloc.h>
-// Small blocks in use plus the large ones the allocator maps on their own.
-long heapInUse() {
-  const struct mallinfo2 info = mallinfo2();
-  return long(info.uordblks + info.hblkhd);
-}
-#endif
 
 namespace {
 
@@ -41,11 +20,9 @@ constexpr int SAMPLES = 10000;  // objects made to measure one object's cost
 // rounds the log's one large block to pages and counts small blocks it holds
 // for reuse as in use: a few kilobytes. A leak of a few bytes a frame outgrows
 // either within a few thousand frames.
-#ifdef SOAK_UNDER_ASAN
-constexpr long ALLOWANCE = 1024;
-#else
-constexpr long ALLOWANCE = 16 * 1024;
-#endif
+constexpr long EXACT_ALLOWANCE = 1024;
+constexpr long ROUNDED_ALLOWANCE = 16 * 1024;
+const long ALLOWANCE = heapCountIsExact() ? EXACT_ALLOWANCE : ROUNDED_ALLOWANCE;
 
 // The heap cost of one object made by `make` and kept in `Kept` (a list like
 // the world's, or a vector with room made beforehand: the object alone).

@@ -8,10 +8,8 @@
 
 #include <string>
 
+#include "heap_in_use.h"
 #include "world_census.h"
-
-// Bytes the allocator has handed out and not had back.
-long heapInUse();
 
 class HeapLedger {
  public:
