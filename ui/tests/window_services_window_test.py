@@ -74,12 +74,17 @@ def lander_checks(x):
     check(x.geometry(win) == (10, 10, 800, 400), f"F11 again puts the window back ({x.geometry(win)})")
 
     x.key(win, "Escape")
+    status, error = ending(x)
+    check(status == 0 and error == "", f"Esc ends the program with status 0, silently ({status}, {error!r})")
+
+
+def ending(x):
+    """The program's exit status (None if it is still running after 5 s) and its error stream."""
     try:
         status = x.program.wait(timeout=5)
     except subprocess.TimeoutExpired:
         status = None
-    error = x.program.stderr.read().decode()
-    check(status == 0 and error == "", f"Esc ends the program with status 0, silently ({status}, {error!r})")
+    return status, x.program.stderr.read().decode()
 
 
 def same_for_a_second(x, win, box=None):
@@ -116,11 +121,7 @@ def gallery_checks(x):
     time.sleep(0.2)
     check(not same_for_a_second(x, win, CLOCK_BOX), "until p")
     x.close(win)
-    try:
-        status = x.program.wait(timeout=5)
-    except subprocess.TimeoutExpired:
-        status = None
-    error = x.program.stderr.read().decode()
+    status, error = ending(x)
     check(status == 0 and error == "", f"closing the window ends it with status 0, silently ({status}, {error!r})")
 
 
