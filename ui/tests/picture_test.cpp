@@ -1,4 +1,5 @@
-// The kept picture: what it sums up, and what it sends to GL.
+// The kept picture: what it sums up, and what it sends to GL. Its dimmed
+// redraw is checked with the shell's pause (window_services_test.cpp).
 #include <gtest/gtest.h>
 
 #include "glrecord.h"
@@ -54,15 +55,4 @@ TEST_F(Picture, WithOutputOffNothingReachesGlYetTheSumIsTheSame) {
   glrecord::reset();
   EXPECT_EQ(drawFrame(), plain);
   EXPECT_TRUE(glrecord::calls().empty());
-}
-
-TEST_F(Picture, RedrawSendsTheKeptFrameAgainWithItsLightScaled) {
-  drawFrame();
-  glrecord::reset();
-  redrawPicture(0.5f);
-  const std::vector<glrecord::Primitive> shapes = glrecord::primitives();
-  ASSERT_EQ(shapes.size(), 1u);
-  EXPECT_EQ(shapes[0].vertices, (std::vector<glrecord::Vertex>{{-10, 0}, {10, 5}}));
-  EXPECT_EQ(shapes[0].colours.front(), (glrecord::Colour{0, 0.5f, 0}));
-  EXPECT_EQ(glrecord::bitmapText(), "Score");
 }

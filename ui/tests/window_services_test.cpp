@@ -1,5 +1,6 @@
 // The shell's own services, through the recording GL stand-in: the world
-// fitted into any window, pause, full screen, quit and screenshots.
+// fitted into any window, pause and screenshots. Full screen, hiding, --scale
+// and Esc are checked in real windows (window_services_window_test.py).
 #include <gtest/gtest.h>
 
 #include <GL/glut.h>
@@ -35,7 +36,6 @@ class Services : public ::testing::Test {
   void SetUp() override {
     Interface::initialized = false;
     Interface::paused = false;
-    glrecord::screen() = glrecord::Screen();
     char name[] = "gallery";
     char* argv[] = {name, nullptr};
     Interface start(1, argv, "Gallery", Point(-200, 200), Point(200, -200));
@@ -89,16 +89,6 @@ TEST_F(Services, TheWorldFillsWhatFitsCentredWithItsShapeKeptAndLinesGrowInWhole
   }
 }
 
-TEST_F(Services, ScaleOptionOpensTheWindowThatManyTimesTheWorld) {
-  Interface::initialized = false;
-  glrecord::reset();
-  char name[] = "gallery", scale[] = "--scale", two[] = "2";
-  char* argv[] = {name, scale, two, nullptr};
-  Interface start(3, argv, "Gallery", Point(-200, 200), Point(200, -200));
-  EXPECT_EQ(last("glutInitWindowSize"), (std::vector<double>{800, 800}));
-  EXPECT_EQ(last("gluOrtho2D"), (std::vector<double>{-200, 200, -200, 200}));
-}
-
 TEST_F(Services, PausedFramesNeitherStepTheGameNorLetItSeeKeysThenOrAfter) {
   drawCallback();
   keyDownCallback(GLUT_KEY_UP, 0, 0);
@@ -133,32 +123,6 @@ TEST_F(Services, PausedWindowShowsTheLastFrameDimmedUnderTheMessageWheneverAsked
   EXPECT_GT(shapes.size(), 10u);  // the message's strokes follow
   EXPECT_EQ(glrecord::names().back(), "glutSwapBuffers");
   EXPECT_EQ(framesStepped, 1);
-}
-
-TEST_F(Services, HiddenWindowPausesAndStaysPausedUntilP) {
-  glrecord::callbacks().windowStatus(GLUT_HIDDEN);
-  EXPECT_TRUE(ui.isPaused());
-  glrecord::callbacks().windowStatus(GLUT_FULLY_RETAINED);
-  EXPECT_TRUE(ui.isPaused());
-  keyboardCallback('p', 0, 0);
-  EXPECT_FALSE(ui.isPaused());
-}
-
-TEST_F(Services, FullScreenCoversTheScreenFromItsCornerAndLeavingItPutsTheWindowBack) {
-  glrecord::screen().x = 30, glrecord::screen().y = 40;
-  glrecord::screen().width = 500, glrecord::screen().height = 300;
-  keyDownCallback(GLUT_KEY_F11, 0, 0);
-  const glrecord::Screen full = glrecord::screen();
-  EXPECT_EQ((std::vector<int>{full.x, full.y, full.width, full.height}),
-            (std::vector<int>{0, 0, 1920, 1080}));
-  keyDownCallback(GLUT_KEY_F11, 0, 0);
-  const glrecord::Screen back = glrecord::screen();
-  EXPECT_EQ((std::vector<int>{back.x, back.y, back.width, back.height}),
-            (std::vector<int>{30, 40, 500, 300}));
-}
-
-TEST_F(Services, EscapeEndsTheProgramWithStatusZeroAndNoMessage) {
-  EXPECT_EXIT(keyboardCallback(27, 0, 0), ::testing::ExitedWithCode(0), "^$");
 }
 
 // Screenshots are taken in a folder of the test's own.
