@@ -434,14 +434,20 @@ ReplayStep playFrame() {
   return step;
 }
 
+// The screenshot F12 asked for, if it did, of the picture drawn so far.
+void takeWantedScreenshot() {
+  if (!window.screenshotWanted) return;
+  takeScreenshot();
+  window.screenshotWanted = false;
+}
+
 // The last frame again, dimmed, with the message over it; a screenshot asked
 // for meanwhile is taken of the frame at full light first.
 void drawPaused() {
   if (window.screenshotWanted) {
     glClear(GL_COLOR_BUFFER_BIT);
     redrawPicture(1.0f);
-    takeScreenshot();
-    window.screenshotWanted = false;
+    takeWantedScreenshot();
   }
   glClear(GL_COLOR_BUFFER_BIT);
   redrawPicture(PAUSED_LIGHT);
@@ -462,10 +468,7 @@ void drawCallback() {
   glClear(GL_COLOR_BUFFER_BIT);
   const ReplayStep step = playFrame();
   drawMuteMark(Point(window.left, window.bottom));
-  if (window.screenshotWanted) {
-    takeScreenshot();
-    window.screenshotWanted = false;
-  }
+  takeWantedScreenshot();
 
   if (!(replay.playing && Interface::options.fast)) waitForDeadline(ui);
   ui.setNextDrawTime();
