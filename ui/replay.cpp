@@ -1,6 +1,7 @@
 #include "replay.h"
 
 #include <cinttypes>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -177,4 +178,66 @@ std::string Player::verdict(ReplayStep step) const {
     case ReplayStep::GOING: break;
   }
   return "";
+}
+
+namespace {
+
+// The run's recording or playback. A recording is finished when the program
+// exits (Esc and a closed window both end in exit), by the destructor.
+struct Run {
+  Recorder recorder;
+  Player player;
+  bool playing = false;     // --replay or --verify
+  bool windowless = false;  // --verify
+  bool fast = false;        // --fast
+} run;
+
+[[noreturn]] void failWith(const std::string& line) {
+  std::fprintf(stderr, "%s\n", line.c_str());
+  std::exit(1);
+}
+
+}  // namespace
+
+void startReplay(const Options& options, const std::string& program, unsigned int& seed) {
+  std::string error;
+  const std::string& playback = options.verify.empty() ? options.replay : options.verify;
+  if (!playback.empty()) {
+    Recording recording;
+    if (!readRecording(playback, program, recording, error)) failWith(error);
+    seed = recording.seed;
+    run.player = Player(std::move(recording));
+    run.playing = true;
+    run.windowless = !options.verify.empty();
+    run.fast = options.fast;
+  } else if (!options.record.empty() && !run.recorder.open(options.record, program, seed, error)) {
+    failWith(error);
+  }
+}
+
+bool isReplaying() { return run.playing; }
+bool isReplayWindowless() { return run.windowless; }
+bool isReplayFast() { return run.fast; }
+
+void recordKey(int code, bool down) { run.recorder.key(code, down); }
+
+void startReplayFrame(void (*use)(int code, bool down)) {
+  if (!run.playing) return;
+  if (run.player.getFrames() == 0 && run.player.atStart() != ReplayStep::GOING)
+    endReplay(run.player.atStart());  // a recording of no frames
+  run.player.keysForNextFrame(use);
+}
+
+bool replayChecksNextFrame() { return run.recorder.checksNextFrame() || run.player.checksNextFrame(); }
+
+ReplayStep replayFrameDrawn(uint64_t sum) {
+  run.recorder.frameDrawn(sum);
+  return run.playing ? run.player.frameDrawn(sum) : ReplayStep::GOING;
+}
+
+void endReplay(ReplayStep step) {
+  const std::string verdict = run.player.verdict(step);
+  if (step == ReplayStep::DIFFERS) failWith(verdict);
+  std::printf("%s\n", verdict.c_str());
+  std::exit(0);
 }

@@ -22,6 +22,8 @@
 #include <string>
 #include <vector>
 
+#include "options.h"
+
 // The name and the version written on a recording's first line.
 extern const char* const REPLAY_FORMAT;
 constexpr int REPLAY_VERSION = 1;
@@ -132,3 +134,32 @@ class Player {
   size_t nextCheck = 0;
   long frames = 0;
 };
+
+// ---------------------------------------------------------------------------
+// The run's own recording, as the shell drives it: at most one of recording
+// (--record) and playing back (--replay, --verify) a run.
+// ---------------------------------------------------------------------------
+
+/// Reads --replay's or --verify's recording, whose seed replaces `seed`, or
+/// creates --record's file. A file that cannot be read or written gets its
+/// ERROR line on the error stream and exit status 1.
+void startReplay(const Options& options, const std::string& program, unsigned int& seed);
+/// Whether this run plays a recording back (--replay or --verify).
+bool isReplaying();
+/// Whether it plays it back with no window at all (--verify).
+bool isReplayWindowless();
+/// Whether a playback goes as fast as it can (--replay with --fast).
+bool isReplayFast();
+/// A key change the game sees, written to the recording if one is made.
+void recordKey(int code, bool down);
+/// Before a frame is drawn: a playback ends at once if its recording has no
+/// frames; otherwise the frame's recorded key changes are handed to `use`.
+void startReplayFrame(void (*use)(int code, bool down));
+/// Whether the frame about to be drawn has its picture summed up: recorded or compared.
+bool replayChecksNextFrame();
+/// A frame drawn, with its picture's checksum (0 when not summed): GOING,
+/// or the step that ends a playback.
+ReplayStep replayFrameDrawn(uint64_t sum);
+/// Ends a playback: prints its verdict and exits with status 0, or the ERROR
+/// line and exit status 1 for a recording that differs.
+[[noreturn]] void endReplay(ReplayStep step);
