@@ -90,3 +90,17 @@ bool saveScreenshot(const std::string& program, int x, int y, int width, int hei
   std::fprintf(stderr, "The screenshot was not saved: %s\n", error.c_str());
   return false;
 }
+
+namespace {
+bool requested = false;
+}  // namespace
+
+void requestScreenshot() { requested = true; }
+
+bool isScreenshotRequested() { return requested; }
+
+void takeRequestedScreenshot(const std::string& program, const View& view) {
+  if (!requested) return;
+  requested = false;
+  saveScreenshot(program, view.x, view.y, view.width, view.height);
+}

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "view.h"
+
 // The file name for a screenshot of `program` taken at `when` (local time);
 // `copy` 1 for the first of a second, 2 for the next one, and so on.
 std::string screenshotName(const std::string& program, std::time_t when, int copy);
@@ -24,3 +26,11 @@ bool writePng(const std::string& file, int width, int height,
 // Reads the rectangle x, y, width, height (pixels from the window's lower
 // left) of the frame being drawn and saves it; whether it was saved.
 bool saveScreenshot(const std::string& program, int x, int y, int width, int height);
+
+/// Asks for a screenshot of the frame being drawn (F12 does).
+void requestScreenshot();
+/// Whether a screenshot was asked for and is not taken yet.
+bool isScreenshotRequested();
+/// Takes the screenshot asked for, if one was: the world's rectangle as the
+/// view shows it, without the bars, of the frame drawn so far.
+void takeRequestedScreenshot(const std::string& program, const View& view);

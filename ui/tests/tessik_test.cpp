@@ -125,6 +125,28 @@ TEST_F(Shell, BSetsTheSonicBoomFlagForOneFrame) {
   EXPECT_FALSE(ui.isB());
 }
 
+TEST_F(Shell, AKeyHeldFromTwoSourcesIsLetGoOnlyByTheLastAndCountsOnThroughout) {
+  ui.keyEvent(GLUT_KEY_LEFT, true, KeySource::KEYBOARD);
+  ui.keyEvent();
+  ui.keyEvent(GLUT_KEY_LEFT, true, KeySource::GAMEPAD);  // already held: no restart
+  EXPECT_EQ(ui.isLeft(), 2);
+  ui.keyEvent();
+  ui.keyEvent(GLUT_KEY_LEFT, false, KeySource::KEYBOARD);  // the pad still holds it
+  EXPECT_EQ(ui.isLeft(), 3);
+  ui.keyEvent(GLUT_KEY_LEFT, false, KeySource::KEYBOARD);  // a second release changes nothing
+  EXPECT_EQ(ui.isLeft(), 3);
+  ui.keyEvent(GLUT_KEY_LEFT, false, KeySource::GAMEPAD);
+  EXPECT_EQ(ui.isLeft(), 0);
+
+  ui.keyEvent(' ', true, KeySource::TOUCH);
+  ui.keyEvent();
+  ui.keyEvent(' ', true, KeySource::GAMEPAD);  // a press of a key held elsewhere fires nothing
+  EXPECT_FALSE(ui.isSpace());
+  ui.clearKeys();  // lets go of every source's hold
+  ui.keyEvent(' ', true, KeySource::KEYBOARD);
+  EXPECT_TRUE(ui.isSpace());
+}
+
 TEST_F(Shell, UnknownCodesChangeNothing) {
   for (int code : {0, 1, 97, 104, 200, -5, int('x')}) ui.keyEvent(code, true);
   EXPECT_EQ(ui.isUp() + ui.isLeft() + ui.isRight() + ui.isDown(), 0);

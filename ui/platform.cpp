@@ -1,0 +1,128 @@
+#include "platform.h"
+
+#include <GL/glut.h>
+
+#include <cstdint>
+#include <cstdlib>
+
+#include "sound.h"
+#include "tessik.h"
+#include "window.h"
+
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+#include <emscripten/html5.h>
+#else
+#include "screenshot.h"
+#endif
+
+namespace {
+
+// The shell's own keys that every platform leaves to it.
+constexpr unsigned char KEY_PAUSE = 'p';
+constexpr unsigned char KEY_MUTE = 'm';
+constexpr unsigned char KEY_ESCAPE = 27;  // natively only
+
+}  // namespace
+
+void shellKey(unsigned char key) {
+  Interface ui;
+  if (key == KEY_PAUSE) ui.setPaused(!ui.isPaused());
+  if (key == KEY_MUTE) toggleMute();
+  if (key == KEY_ESCAPE) std::exit(0);
+}
+
+#ifdef __EMSCRIPTEN__
+
+unsigned int startingSeed(char**) { return static_cast<unsigned int>(emscripten_random() * 4294967295.0); }
+
+// The page's GLUT has no switch for key repeat: repeated key-downs are dropped
+// before its key handler sees them.
+void ignoreKeyRepeat() {
+  EM_ASM({
+    window.removeEventListener("keydown", GLUT.onKeydown, true);
+    window.addEventListener("keydown", function(event) {
+      if (!event.repeat) GLUT.onKeydown(event);
+    }, true);
+  });
+}
+
+// Its GLUT would run an idle callback on its own timers beside the browser's
+// loop, and a display callback on top of it, so neither is registered.
+void registerFrameCallbacks() {}
+
+namespace {
+
+// A tab that was hidden comes back paused.
+EM_BOOL visibilityChanged(int, const EmscriptenVisibilityChangeEvent* event, void*) {
+  if (event->hidden) Interface().setPaused(true);
+  return EM_FALSE;
+}
+
+}  // namespace
+
+void registerServiceCallbacks() {
+  emscripten_set_visibilitychange_callback(nullptr, EM_FALSE, visibilityChanged);
+}
+
+void runFrames(double framesPerSecond) { emscripten_set_main_loop(drawCallback, int(framesPerSecond + 0.5), 1); }
+
+void waitForDeadline(unsigned int) {}
+
+// Paused, the browser's loop goes on calling: each call shows the paused frame.
+void idleWhilePaused(bool) {}
+
+bool isShellKey(unsigned char key) { return key == KEY_PAUSE || key == KEY_MUTE; }
+bool isShellSpecialKey(int) { return false; }
+void shellSpecialKey(int) {}
+bool isScreenshotWanted() { return false; }
+void takeScreenshot(const std::string&) {}
+
+#else
+
+unsigned int startingSeed(char** argv) { return static_cast<unsigned int>(reinterpret_cast<uintptr_t>(argv)); }
+
+void ignoreKeyRepeat() { glutIgnoreKeyRepeat(1); }
+
+void registerFrameCallbacks() {
+  glutDisplayFunc(drawCallback);
+  glutIdleFunc(drawCallback);
+}
+
+void registerServiceCallbacks() {
+  glutReshapeFunc(reshapeCallback);
+  glutWindowStatusFunc(windowStatusCallback);
+}
+
+void runFrames(double) { glutMainLoop(); }
+
+namespace {
+
+constexpr unsigned int TICKS_PER_MILLISECOND = 1000;
+// The shell's own keys that only a native window leaves to it.
+constexpr int KEY_FULL_SCREEN = GLUT_KEY_F11;
+constexpr int KEY_SCREENSHOT = GLUT_KEY_F12;
+
+}  // namespace
+
+// Rounded to the nearest millisecond: truncating the wait would show every
+// frame up to a millisecond early and run the loop fast.
+void waitForDeadline(unsigned int ticks) {
+  if (ticks) sleep((ticks + TICKS_PER_MILLISECOND / 2) / TICKS_PER_MILLISECOND);
+}
+
+// GLUT's display callback shows the paused frame when the window is resized or uncovered.
+void idleWhilePaused(bool paused) { glutIdleFunc(paused ? nullptr : drawCallback); }
+
+bool isShellKey(unsigned char key) { return key == KEY_PAUSE || key == KEY_MUTE || key == KEY_ESCAPE; }
+bool isShellSpecialKey(int key) { return key == KEY_FULL_SCREEN || key == KEY_SCREENSHOT; }
+
+void shellSpecialKey(int key) {
+  if (key == KEY_FULL_SCREEN) toggleFullScreen();
+  if (key == KEY_SCREENSHOT) requestScreenshot(), glutPostRedisplay();
+}
+
+bool isScreenshotWanted() { return isScreenshotRequested(); }
+void takeScreenshot(const std::string& program) { takeRequestedScreenshot(program, getView()); }
+
+#endif

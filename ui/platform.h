@@ -1,0 +1,49 @@
+/// @file
+/// platform: what differs between the shell built natively and built for
+/// the browser, in one place.
+///
+/// Natively GLUT's loop owns the thread: the shell's drawCallback is its
+/// display and idle callback, and each frame sleeps out the rest of its
+/// period. A page must get the thread back between frames, so in the browser
+/// the browser's main loop calls drawCallback at the frame rate and nothing
+/// sleeps. F11, F12 and Esc stay the browser's own there.
+#pragma once
+
+#include <string>
+
+/// The seed rand() starts from when none is given: natively the address of
+/// argv, which moves from run to run; in the browser, where argv lies at the
+/// same address every time, a random one.
+unsigned int startingSeed(char** argv);
+/// Holding a key gives one key-down, not a stream of them.
+void ignoreKeyRepeat();
+/// Registers the frame's callbacks with GLUT (natively; the browser's loop
+/// calls the frame itself).
+void registerFrameCallbacks();
+/// Registers the callbacks of the window's services: its size, its being
+/// hidden (natively) or the tab's being hidden (in the browser).
+void registerServiceCallbacks();
+/// Hands the thread to the loop that calls drawCallback `framesPerSecond`
+/// times a second. Natively it never returns.
+void runFrames(double framesPerSecond);
+/// Natively, sleeps `ticks` microseconds, rounded to the nearest millisecond;
+/// nothing in the browser, whose loop paces the frames.
+void waitForDeadline(unsigned int ticks);
+/// Paused, natively nothing is drawn until the window needs it again: the
+/// idle callback goes while paused and comes back after.
+void idleWhilePaused(bool paused);
+
+/// Whether a character is one of the shell's own keys here: p, m (and Esc natively).
+bool isShellKey(unsigned char key);
+/// Acts on one of the shell's own character keys: p pauses and goes on, m
+/// mutes and unmutes, Esc ends the program with status 0.
+void shellKey(unsigned char key);
+/// Whether a special key is one of the shell's own here: F11 and F12 natively.
+bool isShellSpecialKey(int key);
+/// Acts on one of the shell's own special keys: F11 toggles full screen, F12
+/// asks for a screenshot of the next frame.
+void shellSpecialKey(int key);
+/// Whether a screenshot was asked for and not taken yet.
+bool isScreenshotWanted();
+/// Takes the screenshot asked for, if one was, of the frame drawn so far.
+void takeScreenshot(const std::string& program);
