@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "input.h"
 #include "pause.h"
 #include "picture.h"
 #include "platform.h"
@@ -133,6 +134,7 @@ void Interface::initialize(int argc, char** argv, const char* title, Point topLe
   glutKeyboardFunc(keyboardCallback);
   glutSpecialFunc(keyDownCallback);
   glutSpecialUpFunc(keyUpCallback);
+  startInput();
 
   initialized = true;
 }
@@ -253,6 +255,7 @@ void drawPaused() {
 void drawCallback() {
   Interface ui;
   followCanvas();
+  pollInput();
   if (ui.paused) return drawPaused();
   glClear(GL_COLOR_BUFFER_BIT);
   const ReplayStep step = playFrame();
