@@ -5,6 +5,8 @@
 #include <climits>
 
 #include "glrecord.h"
+#include "input.h"
+#include "sound.h"
 #include "tessik.h"
 
 namespace {
@@ -145,6 +147,63 @@ TEST_F(Shell, AKeyHeldFromTwoSourcesIsLetGoOnlyByTheLastAndCountsOnThroughout) {
   ui.clearKeys();  // lets go of every source's hold
   ui.keyEvent(' ', true, KeySource::KEYBOARD);
   EXPECT_TRUE(ui.isSpace());
+}
+
+// What the game sees of the key table, and the shell's pause and mute: the
+// arrows held (< ^ > v), the one-shots fired (_ b r n), P paused, M muted.
+std::string seen(const Interface& ui) {
+  const std::pair<bool, char> marks[] = {
+      {ui.isLeft() > 0, '<'}, {ui.isUp() > 0, '^'}, {ui.isRight() > 0, '>'}, {ui.isDown() > 0, 'v'},
+      {ui.isSpace(), '_'}, {ui.isB(), 'b'}, {ui.isR(), 'r'}, {ui.isN(), 'n'}, {ui.isPaused(), 'P'},
+      {isMuted(), 'M'}};
+  std::string shown;
+  for (const auto& [on, mark] : marks)
+    if (on) shown += mark;
+  return shown;
+}
+
+TEST_F(Shell, PadsHoldTheirTableKeysAndTheStickHoldsBeyondHalfItsTravelUntilUnder40Percent) {
+  using B = PadButton;
+  const struct {
+    void (*act)();
+    const char* seen;  // in the frame after the act
+  } steps[] = {
+      {[] { padConnected(1, "first"), padButton(1, B::SOUTH, true); }, "_"},
+      {[] { padButton(1, B::SOUTH, false), padButton(1, B::EAST, true); }, "b"},
+      {[] { padButton(1, B::EAST, false), padButton(1, B::NORTH, true); }, "r"},
+      {[] { padButton(1, B::NORTH, false), padButton(1, B::WEST, true); }, "n"},
+      {[] { padButton(1, B::WEST, true); }, ""},  // said again: no second press
+      {[] { padButton(1, B::UP, true), padButton(1, B::RIGHT, true); }, "^>"},
+      {[] { padButton(1, B::UP, false), padButton(1, B::RIGHT, false), padButton(1, B::DOWN, true); }, "v"},
+      {[] { padButton(1, B::DOWN, false), padButton(1, B::LEFT, true); }, "<"},
+      {[] { padButton(1, B::LEFT, false), padStick(1, 0.5, -0.5); }, ""},  // half its travel: not beyond
+      {[] { padStick(1, 0.51, -0.51); }, "^>"},                            // a diagonal holds two
+      {[] { padStick(1, 0.4, -0.4); }, "^>"},                              // not under 40%
+      {[] { padStick(1, 0.39, -0.2); }, ""},
+      {[] { padStick(1, -0.9, 0.9); }, "<v"},
+      {[] { padStick(1, 0.45, 0.45); }, "v"},  // swung over: Left let go, Right not yet held
+      {[] { padConnected(2, "second"), padButton(2, B::DOWN, true), padStick(1, 0, 0); }, "v"},
+      {[] { padButton(2, B::DOWN, false); }, ""},  // the last pad to hold it lets go
+      {[] { padButton(1, B::START, true), padButton(1, B::UP, true); }, "P"},  // a paused game sees no key
+      {[] { padButton(1, B::BACK, true); }, "PM"},
+      {[] { padButton(1, B::START, false), padButton(1, B::START, true); }, "M"},
+      {[] { padButton(1, B::BACK, false), padButton(1, B::BACK, true), padButton(2, B::RIGHT, true); }, ">"},
+      {[] { padDisconnected(1); }, "P"},  // the second pad's Right is let go by the pause too
+      {[] { padButton(2, B::START, true), padButton(2, B::RIGHT, false), padButton(2, B::UP, true); }, "^"},
+      {[] { padButton(2, B::UP, false); }, ""},  // the first pad's Up is gone with it
+      {[] { padDisconnected(2); }, "P"},
+  };
+  ui.clearKeys();
+  testing::internal::CaptureStderr();
+  for (size_t i = 0; i < std::size(steps); i++) {
+    ui.keyEvent();
+    steps[i].act();
+    EXPECT_EQ(seen(ui), steps[i].seen) << "step " << i;
+  }
+  EXPECT_EQ(testing::internal::GetCapturedStderr(),
+            "gamepad connected: first\ngamepad connected: second\n"
+            "gamepad disconnected: first\ngamepad disconnected: second\n");
+  ui.setPaused(false);
 }
 
 TEST_F(Shell, UnknownCodesChangeNothing) {
