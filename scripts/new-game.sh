@@ -23,10 +23,11 @@ fail() {
 [ $# -eq 2 ] || fail "new-game.sh takes a name and a folder. Usage: bash scripts/new-game.sh NAME DIR"
 name="$1"
 dir="$2"
+# Names and folders are shown quoted, so that the ERROR stays one line whatever they hold.
 [[ "$name" =~ $NAME_PATTERN ]] ||
-  fail "the name \"$name\" is not lower-case letters, digits and hyphens starting with a letter"
+  fail "the name $(printf %q "$name") is not lower-case letters, digits and hyphens starting with a letter"
 if [ -e "$dir" ] || [ -L "$dir" ]; then
-  [ -d "$dir" ] && [ -z "$(ls -A "$dir")" ] || fail "\"$dir\" exists and is not an empty folder"
+  [ -d "$dir" ] && [ -z "$(ls -A "$dir")" ] || fail "$(printf %q "$dir") exists and is not an empty folder"
 fi
 
 # The window's title and the class: moon-hop2 gives Moon-hop2 and MoonHop2.
