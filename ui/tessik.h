@@ -24,7 +24,7 @@
 ///   m     mutes and unmutes the sound (sound.h); --mute starts muted
 ///   Esc   quits, with status 0, as closing the window does
 ///   F11   full screen and back
-///   F12   saves the picture as <program>-<date>-<time>.png in the current folder
+///   F12   saves the picture as `<program>-<date>-<time>.png` in the current folder
 ///
 /// A gamepad plays every game with no code of the game's (input.h): natively
 /// through SDL's game-controller subsystem, in the browser through the page's
@@ -40,11 +40,12 @@
 ///
 /// The stick holds an arrow beyond half its travel (16384 in SDL's units, 0.5
 /// in the browser's) and lets go once back within 40% (13107, 0.4), so that a
-/// stick resting near the line does not chatter; a diagonal holds two arrows. The pads are read at the start of every frame, and 20
-/// times a second while paused. A key held from the keyboard and a pad is held
-/// until both let go. Plugging a pad in prints "gamepad connected: NAME" on the
-/// error stream; pulling it out lets go of what it held, prints "gamepad
-/// disconnected: NAME" and pauses. A recording keeps the keys a pad pressed.
+/// stick resting near the line does not chatter; a diagonal holds two arrows.
+/// The pads are read at the start of every frame, and 20 times a second while
+/// paused. A key held from the keyboard and a pad is held until both let go.
+/// Plugging a pad in prints "gamepad connected: NAME" on the error stream;
+/// pulling it out lets go of what it held, prints "gamepad disconnected: NAME"
+/// and pauses. A recording keeps the keys a pad pressed.
 ///
 /// Recording and replaying (replay.h): with --record FILE every key change the
 /// game sees is written with its frame, and every 30 frames the picture's
@@ -74,6 +75,7 @@
 /// uninterrupted, while it passes from one source to another.
 enum class KeySource { KEYBOARD, GAMEPAD, TOUCH };
 
+/// The shell: every object is a view of its one static state.
 class Interface {
  public:
   /// The game's frame callback: a read-only view of the shell and the opaque
