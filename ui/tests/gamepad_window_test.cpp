@@ -4,7 +4,6 @@
 
 #include <GL/glut.h>
 #include <SDL.h>
-
 #include <cstdio>
 #include <cstdlib>
 
@@ -36,10 +35,8 @@ void play() {
   if (frames == 10) SDL_JoystickSetVirtualAxis(pad, SDL_CONTROLLER_AXIS_LEFTX, 20000);
   if (frames == 20) SDL_JoystickSetVirtualAxis(pad, SDL_CONTROLLER_AXIS_LEFTX, 13000);
   if (frames == 30 || frames == 50) SDL_JoystickSetVirtualButton(pad, SDL_CONTROLLER_BUTTON_DPAD_UP, 1);
-  if (frames == 40) {
-    SDL_JoystickClose(pad), SDL_JoystickDetachVirtual(padIndex);
-    glutTimerFunc(PAUSED_MILLISECONDS, startOnANewPad, 0);
-  }
+  if (frames == 40)  // pulled out holding Up: paused until a new pad's Start
+    SDL_JoystickClose(pad), SDL_JoystickDetachVirtual(padIndex), glutTimerFunc(PAUSED_MILLISECONDS, startOnANewPad, 0);
   if (frames == 70) std::exit(0);  // ends the recording, its last checksum at 60
 }
 

@@ -160,16 +160,13 @@ std::string seen(const Interface& ui) {
 
 TEST_F(Shell, PadsPressTheirTableKeysAndTheStickHoldsBeyondHalfItsTravelUntilWithin40Percent) {
   using B = PadButton;
-  const struct {
-    void (*act)();
-    const char* seen;  // in the frame after the act
-  } steps[] = {
+  const struct { void (*act)(); const char* seen; } steps[] = {  // what the game sees after each act
       {[] { padConnected(1, "first"), padButton(1, B::SOUTH, true); }, "_"},
       {[] { padButton(1, B::EAST, true), padButton(1, B::NORTH, true), padButton(1, B::WEST, true); }, "brn"},
       {[] { padButton(1, B::WEST, true), padButton(1, B::UP, true), padButton(1, B::RIGHT, true); }, "^>"},
-      {[] { padButton(1, B::UP, false), padButton(1, B::RIGHT, false), padButton(1, B::DOWN, true); }, "v"},
-      {[] { padButton(1, B::DOWN, false), padButton(1, B::LEFT, true); }, "<"},
-      {[] { padButton(1, B::LEFT, false), padStick(1, 0.5, -0.5); }, ""},  // at half: not beyond
+      {[] { padButton(1, B::UP, false), padButton(1, B::RIGHT, false), padButton(1, B::DOWN, true),
+            padButton(1, B::LEFT, true); }, "<v"},
+      {[] { padButton(1, B::LEFT, false), padButton(1, B::DOWN, false), padStick(1, 0.5, -0.5); }, ""},  // at half
       {[] { padStick(1, 0.51, -0.51); }, "^>"},                            // a diagonal holds two
       {[] { padStick(1, 0.4, -0.4); }, "^>"},                              // not yet within 40%
       {[] { padStick(1, 0.39, -0.2); }, ""},
