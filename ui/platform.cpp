@@ -36,13 +36,20 @@ void shellKey(unsigned char key) {
 
 unsigned int startingSeed(char**) { return static_cast<unsigned int>(emscripten_random() * 4294967295.0); }
 
-// The page's GLUT has no switch for key repeat: repeated key-downs are dropped
-// before its key handler sees them.
-void ignoreKeyRepeat() {
+// The page's GLUT has no switch for key repeat, and it prevents the default
+// action of every key it knows: its key handlers are given only first
+// key-downs, and neither Esc nor a function key, which keep the browser's
+// action (or the page's: F9).
+void filterKeys() {
   EM_ASM({
+    var browserKey = function(event) { return /^(Escape|F[0-9]+)$/.test(event.key); };
     window.removeEventListener("keydown", GLUT.onKeydown, true);
+    window.removeEventListener("keyup", GLUT.onKeyup, true);
     window.addEventListener("keydown", function(event) {
-      if (!event.repeat) GLUT.onKeydown(event);
+      if (!event.repeat && !browserKey(event)) GLUT.onKeydown(event);
+    }, true);
+    window.addEventListener("keyup", function(event) {
+      if (!browserKey(event)) GLUT.onKeyup(event);
     }, true);
   });
 }
@@ -82,7 +89,7 @@ void takeScreenshot(const std::string&) {}
 
 unsigned int startingSeed(char** argv) { return static_cast<unsigned int>(reinterpret_cast<uintptr_t>(argv)); }
 
-void ignoreKeyRepeat() { glutIgnoreKeyRepeat(1); }
+void filterKeys() { glutIgnoreKeyRepeat(1); }
 
 void registerFrameCallbacks() {
   glutDisplayFunc(drawCallback);

@@ -6,7 +6,7 @@
 /// display and idle callback, and each frame sleeps out the rest of its
 /// period. A page must get the thread back between frames, so in the browser
 /// the browser's main loop calls drawCallback at the frame rate and nothing
-/// sleeps. F11, F12 and Esc stay the browser's own there.
+/// sleeps. F11, F12 and Esc stay the browser's own there, and F9 the page's.
 #pragma once
 
 #include <string>
@@ -15,8 +15,10 @@
 /// argv, which moves from run to run; in the browser, where argv lies at the
 /// same address every time, a random one.
 unsigned int startingSeed(char** argv);
-/// Holding a key gives one key-down, not a stream of them.
-void ignoreKeyRepeat();
+/// Holding a key gives one key-down, not a stream of them. In the browser,
+/// Esc and the function keys do not reach the shell at all: F11, F12 and Esc
+/// keep the browser's own actions, and F9 is the page's (it records a video).
+void filterKeys();
 /// Registers the frame's callbacks with GLUT (natively; the browser's loop
 /// calls the frame itself).
 void registerFrameCallbacks();
