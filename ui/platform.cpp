@@ -72,7 +72,30 @@ void registerServiceCallbacks() {
   emscripten_set_visibilitychange_callback(nullptr, EM_FALSE, visibilityChanged);
 }
 
-void runFrames(double framesPerSecond) { emscripten_set_main_loop(drawCallback, int(framesPerSecond + 0.5), 1); }
+namespace {
+
+// A display refresh this close before a frame's time draws that frame.
+constexpr double FRAME_EARLY_MS = 4;
+
+}  // namespace
+
+// The loop runs at every display refresh, and draws a frame at the refreshes
+// where one is due: frames keep their times on any display, a refresh early
+// or late. A loop on timers would stall at every touch: the browser holds its
+// timers back while it waits to see whether a touch scrolls the page.
+void runFrames(double framesPerSecond) {
+  EM_ASM({
+    var period = 1000 / $0;
+    var next = 0;
+    Module.preMainLoop = function() {
+      var now = performance.now();
+      if (now < next - $1) return false;
+      next = (now - next > period ? now : next) + period;
+      return true;
+    };
+  }, framesPerSecond, FRAME_EARLY_MS);
+  emscripten_set_main_loop(drawCallback, 0, 1);
+}
 
 void waitForDeadline(unsigned int) {}
 
