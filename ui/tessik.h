@@ -24,7 +24,7 @@
 ///   m     mutes and unmutes the sound (sound.h); --mute starts muted
 ///   Esc   quits, with status 0, as closing the window does
 ///   F11   full screen and back
-///   F12   saves the picture as <program>-<date>-<time>.png in the current folder
+///   F12   saves the picture as `<program>-<date>-<time>.png` in the current folder
 ///
 /// Recording and replaying (replay.h): with --record FILE every key change the
 /// game sees is written with its frame, and every 30 frames the picture's
@@ -54,6 +54,7 @@
 /// uninterrupted, while it passes from one source to another.
 enum class KeySource { KEYBOARD, GAMEPAD, TOUCH };
 
+/// The shell: every object is a view of its one static state.
 class Interface {
  public:
   /// The game's frame callback: a read-only view of the shell and the opaque
