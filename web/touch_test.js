@@ -14,15 +14,14 @@ const PHONES = {
   landscape: { width: 844, height: 390, deviceScaleFactor: 3, isMobile: true, hasTouch: true },
   portrait: { width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true },
 };
-const WORLDS = { showcase: { width: 600, height: 400 } };
-const SQUARE_WORLD = { width: 400, height: 400 };
+const WORLDS = { showcase: { width: 600, height: 400 }, game: { width: 400, height: 400 } };
 const CODES = { Left: 100, Up: 101, Right: 102, Down: 103, space: 32 };
 const SHELL_CODES = [112, 109];  // pause and mute
 let server, browser;
 
 // The field as the program fits it into a window: as large as fits, centred, in CSS pixels.
 function fieldIn(viewport, program) {
-  const world = WORLDS[program] || SQUARE_WORLD;
+  const world = WORLDS[program] || WORLDS.game;
   const scale = Math.min(viewport.width / world.width, viewport.height / world.height);
   const width = world.width * scale, height = world.height * scale;
   return { left: (viewport.width - width) / 2, top: (viewport.height - height) / 2, width, height };
@@ -159,8 +158,8 @@ describe('the pages on a phone', () => {
 
   test('F9 twice downloads a WebM video named after the time it began', async () => {
     const folder = fs.mkdtempSync(path.join(os.tmpdir(), 'kit-clips-'));
-    const session = await browser.target().createCDPSession();
-    await session.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: folder });
+    await (await browser.target().createCDPSession())
+      .send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: folder });
     const page = await openPage(browser, server, 'lander');
     await frameAt(page, 10);
     const began = new Date();
@@ -186,8 +185,7 @@ describe('the pages on a phone', () => {
   });
 
   test('lines and dots on a phone are as many pixels thick as natively at that scale', async () => {
-    const viewport = PHONES.landscape;
-    const page = await openPage(browser, server, 'showcase', '', viewport);
+    const page = await openPage(browser, server, 'showcase', '', PHONES.landscape);
     const frame = await frameAt(page, 5);
     await page.close();
     const scale = Math.min(frame.width / 600, frame.height / 400);
@@ -205,8 +203,7 @@ describe('the pages on a phone', () => {
     for (let x = start.x + 10; x <= end.x - 10; x++) thickness.push(lit('r', x, end.y - 10, x, start.y + 10));
     thickness.sort((a, b) => a - b);
     assert.equal(thickness[thickness.length >> 1], native, `columns across the line: ${thickness}`);
-    // The first dot of the dots row: points as wide as a line at (-200, 100) and the three
-    // corners of its unit square, so a square a line's width plus a unit across.
+    // The first dot: points a line wide at (-200, 100) and its unit square's other corners.
     const dot = at(-200, 100), across = native + scale;
     const dotPixels = lit('w', dot.x - 10, dot.y - 10, dot.x + 10, dot.y + 10);
     assert.ok(Math.abs(dotPixels - across * across) <= across * across / 5, `the dot has ${dotPixels} pixels`);
