@@ -161,6 +161,9 @@ void glutWindowStatusFunc(void (*f)(int)) {
   glrecord::registered.windowStatus = f;
 }
 void glutPostRedisplay() { record("glutPostRedisplay"); }
+void glutTimerFunc(unsigned int milliseconds, void (*)(int), int) {
+  record("glutTimerFunc", {double(milliseconds)});
+}
 int glutGet(GLenum query) {
   const glrecord::Screen& s = glrecord::theScreen;
   switch (query) {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "input.h"
 #include "sound.h"
 #include "tessik.h"
 #include "window.h"
@@ -129,6 +130,8 @@ void runFrames(double) { glutMainLoop(); }
 namespace {
 
 constexpr unsigned int TICKS_PER_MILLISECOND = 1000;
+// While paused, the pads are read this often, so that Start can go on.
+constexpr unsigned int PAUSED_READ_MILLISECONDS = 50;
 // The shell's own keys that only a native window leaves to it.
 constexpr int KEY_FULL_SCREEN = GLUT_KEY_F11;
 constexpr int KEY_SCREENSHOT = GLUT_KEY_F12;
@@ -141,8 +144,30 @@ void waitForDeadline(unsigned int ticks) {
   if (ticks) sleep((ticks + TICKS_PER_MILLISECOND / 2) / TICKS_PER_MILLISECOND);
 }
 
-// GLUT's display callback shows the paused frame when the window is resized or uncovered.
-void idleWhilePaused(bool paused) { glutIdleFunc(paused ? nullptr : drawCallback); }
+namespace {
+
+bool readingWhilePaused = false;  // a timer to read the pads is set
+
+// One timer at a time reads the pads while paused, and sets the next; the
+// first after going on sets none.
+void readWhilePaused(int) {
+  readingWhilePaused = Interface().isPaused();
+  if (!readingWhilePaused) return;
+  pollInput();
+  glutTimerFunc(PAUSED_READ_MILLISECONDS, readWhilePaused, 0);
+}
+
+}  // namespace
+
+// GLUT's display callback shows the paused frame when the window is resized
+// or uncovered; a timer goes on reading the pads.
+void idleWhilePaused(bool paused) {
+  glutIdleFunc(paused ? nullptr : drawCallback);
+  if (paused && !readingWhilePaused) {
+    readingWhilePaused = true;
+    glutTimerFunc(PAUSED_READ_MILLISECONDS, readWhilePaused, 0);
+  }
+}
 
 bool isShellKey(unsigned char key) { return key == KEY_PAUSE || key == KEY_MUTE || key == KEY_ESCAPE; }
 bool isShellSpecialKey(int key) { return key == KEY_FULL_SCREEN || key == KEY_SCREENSHOT; }

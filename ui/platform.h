@@ -34,7 +34,9 @@ void runFrames(double framesPerSecond);
 /// nothing in the browser, whose loop paces the frames.
 void waitForDeadline(unsigned int ticks);
 /// Paused, natively nothing is drawn until the window needs it again: the
-/// idle callback goes while paused and comes back after.
+/// idle callback goes while paused and comes back after, and meanwhile a
+/// timer reads the pads (input.h) 20 times a second. In the browser the loop
+/// goes on calling the frame, which reads them.
 void idleWhilePaused(bool paused);
 
 /// Whether a character is one of the shell's own keys here: p, m (and Esc natively).

@@ -26,6 +26,27 @@
 ///   F11   full screen and back
 ///   F12   saves the picture as `<program>-<date>-<time>.png` in the current folder
 ///
+/// A gamepad plays every game with no code of the game's (input.h): natively
+/// through SDL's game-controller subsystem, in the browser through the page's
+/// gamepads of the standard mapping. It presses the keys above:
+///
+///   d-pad, or the left stick beyond half its travel   Left, Up, Right, Down
+///   south button (A, cross)                           space
+///   east button (B, circle)                           b
+///   north button (Y, triangle)                        r
+///   west button (X, square)                           n
+///   Start                                             p
+///   Back / Select                                     m
+///
+/// The stick holds an arrow beyond half its travel (16384 in SDL's units, 0.5
+/// in the browser's) and lets go once back within 40% (13107, 0.4), so that a
+/// stick resting near the line does not chatter; a diagonal holds two arrows.
+/// The pads are read at the start of every frame, and 20 times a second while
+/// paused. A key held from the keyboard and a pad is held until both let go.
+/// Plugging a pad in prints "gamepad connected: NAME" on the error stream;
+/// pulling it out lets go of what it held, prints "gamepad disconnected: NAME"
+/// and pauses. A recording keeps the keys a pad pressed.
+///
 /// Recording and replaying (replay.h): with --record FILE every key change the
 /// game sees is written with its frame, and every 30 frames the picture's
 /// checksum. With --replay FILE the recorded changes are fed in at their

@@ -5,6 +5,8 @@
 #include <climits>
 
 #include "glrecord.h"
+#include "input.h"
+#include "sound.h"
 #include "tessik.h"
 
 namespace {
@@ -145,6 +147,46 @@ TEST_F(Shell, AKeyHeldFromTwoSourcesIsLetGoOnlyByTheLastAndCountsOnThroughout) {
   ui.clearKeys();  // lets go of every source's hold
   ui.keyEvent(' ', true, KeySource::KEYBOARD);
   EXPECT_TRUE(ui.isSpace());
+}
+
+// The arrows held (< ^ > v), the one-shots fired (_ b r n), P paused and M muted.
+std::string seen(const Interface& ui) {
+  const bool on[] = {ui.isLeft() > 0, ui.isUp() > 0, ui.isRight() > 0, ui.isDown() > 0, ui.isSpace(),
+                     ui.isB(),        ui.isR(),       ui.isN(),        ui.isPaused(),    isMuted()};
+  std::string shown;
+  for (size_t i = 0; i < std::size(on); i++) shown += on[i] ? std::string(1, "<^>v_brnPM"[i]) : "";
+  return shown;
+}
+
+TEST_F(Shell, PadsPressTheirTableKeysAndTheStickHoldsBeyondHalfItsTravelUntilWithin40Percent) {
+  using B = PadButton;
+  const struct { void (*act)(); const char* seen; } steps[] = {  // what the game sees after each act
+      {[] { padConnected(1, "first"), padButton(1, B::SOUTH, true); }, "_"},
+      {[] { padButton(1, B::EAST, true), padButton(1, B::NORTH, true), padButton(1, B::WEST, true); }, "brn"},
+      {[] { padButton(1, B::WEST, true), padButton(1, B::UP, true), padButton(1, B::RIGHT, true); }, "^>"},
+      {[] { padButton(1, B::UP, false), padButton(1, B::RIGHT, false), padButton(1, B::DOWN, true),
+            padButton(1, B::LEFT, true); }, "<v"},
+      {[] { padButton(1, B::LEFT, false), padButton(1, B::DOWN, false), padStick(1, 0.5, -0.5); }, ""},  // at half
+      {[] { padStick(1, 0.51, -0.51); }, "^>"},                            // a diagonal holds two
+      {[] { padStick(1, 0.4, -0.4); }, "^>"},                              // not yet within 40%
+      {[] { padStick(1, 0.39, -0.2); }, ""},
+      {[] { padStick(1, -0.9, 0.45); }, "<"},
+      {[] { padStick(1, 0.45, 0.9); }, "v"},  // swung over: Left let go, Right not yet held
+      {[] { padConnected(2, "second"), padButton(2, B::DOWN, true), padStick(1, 0, 0); }, "v"},
+      {[] { padButton(2, B::DOWN, false); }, ""},  // the last pad to hold it lets go
+      {[] { padButton(1, B::START, true), padButton(1, B::UP, true), padButton(1, B::BACK, true); }, "PM"},
+      {[] { padButton(1, B::START, false), padButton(1, B::START, true), padButton(2, B::RIGHT, true); }, ">M"},
+      {[] { padDisconnected(1); }, "PM"},  // pulled out: paused, every key let go
+      {[] { padButton(2, B::START, true), padButton(2, B::BACK, true), padButton(2, B::UP, true); }, "^"},
+  };
+  ui.clearKeys();
+  for (size_t i = 0; i < std::size(steps); i++) {
+    ui.keyEvent();
+    steps[i].act();
+    EXPECT_EQ(seen(ui), steps[i].seen) << "step " << i;
+  }
+  padDisconnected(2);
+  ui.setPaused(false);
 }
 
 TEST_F(Shell, UnknownCodesChangeNothing) {
