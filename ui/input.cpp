@@ -47,14 +47,14 @@ unsigned heldByPads() {
   return held;
 }
 
-// A pad's key goes down or up as the keyboard's would: the shell's own keys
+// A pad's or a touch's key goes down or up as the keyboard's would: the shell's own keys
 // act as they go down, game keys reach the game while it takes keys.
-void padKey(int code, bool down) {
+void sourceKey(int code, bool down, KeySource source) {
   Interface ui;
-  if (code < 256 && isShellKey(static_cast<unsigned char>(code))) {
+  if (code >= 0 && code < 256 && isShellKey(static_cast<unsigned char>(code))) {
     if (down) shellKey(static_cast<unsigned char>(code));
   } else if (ui.takesKeys()) {
-    ui.keyEvent(code, down, KeySource::GAMEPAD);
+    ui.keyEvent(code, down, source);
   }
 }
 
@@ -66,7 +66,7 @@ void changePads(Change change) {
   change();
   const unsigned after = heldByPads();
   for (size_t i = 0; i < PAD_BUTTONS; i++)
-    if ((before ^ after) >> i & 1u) padKey(PAD_KEYS[i], (after >> i & 1u) != 0);
+    if ((before ^ after) >> i & 1u) sourceKey(PAD_KEYS[i], (after >> i & 1u) != 0, KeySource::GAMEPAD);
 }
 
 // The arrow one axis of the stick holds, of `toward` (its side) and `away`:
@@ -156,14 +156,7 @@ void pollInput() {
   }
 }
 
-extern "C" EMSCRIPTEN_KEEPALIVE void touchKey(int code, int down) {
-  Interface ui;
-  if (code >= 0 && code < 256 && isShellKey(static_cast<unsigned char>(code))) {
-    if (down) shellKey(static_cast<unsigned char>(code));
-  } else if (ui.takesKeys()) {
-    ui.keyEvent(code, down != 0, KeySource::TOUCH);
-  }
-}
+extern "C" EMSCRIPTEN_KEEPALIVE void touchKey(int code, int down) { sourceKey(code, down != 0, KeySource::TOUCH); }
 
 #else
 #include <SDL.h>
