@@ -2,7 +2,8 @@
 // before any window opens.
 //
 //   program [GLUT's own options] [--seed N] [--scale N] [--fullscreen] [--mute]
-//           [--scores FILE] [--record FILE | --replay FILE [--fast] | --verify FILE]
+//           [--scores FILE]
+//           [--record FILE | --replay FILE [--fast] [--gif OUT [--from S] [--to S]] | --verify FILE]
 //
 // GLUT's options (-display NAME, -geometry WxH+X+Y, -direct, -indirect, -iconic,
 // -gldebug, -sync) are passed over here and left for the shell to hand to GLUT.
@@ -15,9 +16,15 @@
 //   --record FILE   records the game's seed and keys into FILE
 //   --replay FILE   plays a recorded game back in the window (--fast: as fast as it goes)
 //   --verify FILE   plays a recorded game back with no window, checking every picture
-// A recording carries its own seed, so --seed goes with none of the last two.
+//   --gif OUT       with --replay: plays it with no window and no display, as --verify
+//                   does, and keeps its frames at --scale as an animated GIF in OUT
+//   --from S        with --gif: only the frames shown from S seconds on (decimals
+//                   allowed; frame F is shown at (F - 1)/30 s) ...
+//   --to S          ... and before S seconds
+// A recording carries its own seed, so --seed goes with neither --replay nor --verify.
 #pragma once
 
+#include <cmath>
 #include <string>
 
 struct Options {
@@ -31,6 +38,9 @@ struct Options {
   std::string replay;      // --replay FILE
   std::string verify;      // --verify FILE
   bool fast = false;       // --fast, with --replay
+  std::string gif;         // --gif OUT, with --replay
+  double from = 0;         // --from S, seconds
+  double to = HUGE_VAL;    // --to S, seconds; no end when not given
 };
 
 // The usage line's options, as shown after the program's name.
@@ -44,6 +54,10 @@ bool parseOptions(int argc, char** argv, Options& options, std::string& error);
 // The parsed options, or the reason and a usage line on the error stream and
 // exit status 1.
 Options readOptions(int argc, char** argv);
+
+// The reason and a usage line for `program` on the error stream, and exit
+// status 1: for the options that can only be checked once a recording is read.
+[[noreturn]] void refuseOptions(const std::string& program, const std::string& reason);
 
 // The program's name: the last part of argv[0] ("program" when there is none).
 std::string programName(int argc, char** argv);

@@ -46,3 +46,8 @@ void setPictureCounted(bool counted);
 long pictureHeapBytes();
 // Window pixels a world unit (1 until set), for the choice of font.
 void setPixelScale(float pixelsPerUnit);
+// How bitmap text reaches GL, a character at a time from the raster
+// position: through GLUT unless set. GLUT cannot start without a display,
+// so a GL context with none (headless.h) draws the same glyphs its own way.
+using BitmapCharacter = void (*)(Font font, unsigned char character);
+void setBitmapCharacter(BitmapCharacter draw);
