@@ -2,7 +2,7 @@
 # packages the build and its tests need and the machine lacks.
 
 KIT_PACKAGES=(
-  build-essential cmake pkg-config
+  build-essential cmake pkg-config doxygen
   freeglut3-dev libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri libopenal-dev libpng-dev
   libgif-dev libegl-dev libegl1
   libgtest-dev libgmock-dev googletest libbenchmark-dev

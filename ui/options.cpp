@@ -15,9 +15,40 @@ namespace {
 constexpr unsigned long long LARGEST_SEED = 0xFFFFFFFFull;
 constexpr unsigned long long LARGEST_SCALE = 8;
 
-// GLUT's options: the first take the next argument as their value.
-const char* const GLUT_OPTIONS_WITH_VALUE[] = {"-display", "-geometry"};
+// The options that take the next argument as their value, the kit's and GLUT's.
+const char* const OPTIONS_WITH_VALUE[] = {"--seed",   "--scale",  "--scores", "--record", "--replay",
+                                          "--verify", "--gif",    "--from",   "--to",     "-display",
+                                          "-geometry"};
 const char* const GLUT_FLAGS[] = {"-direct", "-indirect", "-iconic", "-gldebug", "-sync"};
+// The options that ask the program about itself: it answers and ends, opening no window.
+const char* const QUESTIONS[] = {"--help", "-h", "--version"};
+
+// What --help shows after the usage line: every option, and what it does.
+const char* const OPTION_HELP[][2] = {
+    {"--seed N", "a whole number from 0 to 4294967295: the same seed and the same keys play the same game"},
+    {"--scale N", "a whole number from 1 to 8: the window opens N times the world's size"},
+    {"--fullscreen", "starts full screen"},
+    {"--mute", "starts with the sound off"},
+    {"--scores FILE", "keeps the high scores in FILE instead of the usual place"},
+    {"--record FILE", "records the game's seed and keys into FILE"},
+    {"--replay FILE", "plays a recorded game back in the window"},
+    {"--fast", "with --replay: plays it back as fast as it goes"},
+    {"--verify FILE", "plays a recorded game back with no window, checking every picture"},
+    {"--gif OUT", "with --replay: plays it with no window, checking it, and keeps it as an animated GIF"},
+    {"--from S", "with --gif: only the frames shown from S seconds on (decimals allowed)"},
+    {"--to S", "with --gif: only the frames shown before S seconds"},
+    {"-display NAME", "GLUT's: the X display the window opens on"},
+    {"-geometry WxH+X+Y", "GLUT's: the window's size and place"},
+    {"-direct", "GLUT's: direct rendering only"},
+    {"-indirect", "GLUT's: indirect rendering only"},
+    {"-iconic", "GLUT's: the window opens minimised"},
+    {"-gldebug", "GLUT's: reports GL errors"},
+    {"-sync", "GLUT's: X calls made one at a time"},
+    {"--help", "prints this and ends"},
+    {"-h", "the same as --help"},
+    {"--version", "prints the program's name and the kit's version, and ends"},
+};
+constexpr int OPTION_COLUMN = 18;  // the width the options are padded to in --help
 
 template <size_t N>
 bool isOneOf(const char* word, const char* const (&table)[N]) {
@@ -60,7 +91,7 @@ bool readOption(const char* word, const char* value, Options& options, bool& too
                     : std::strcmp(word, "--to") == 0 ? &options.to
                                                      : nullptr;
   const bool numeric = std::strcmp(word, "--seed") == 0 || std::strcmp(word, "--scale") == 0 || seconds;
-  if (file || numeric || isOneOf(word, GLUT_OPTIONS_WITH_VALUE)) {
+  if (isOneOf(word, OPTIONS_WITH_VALUE)) {
     if (!value || (file && *value == '\0')) {
       error = std::string(word) + (numeric ? " needs a number" : " needs a value");
       return false;
@@ -119,6 +150,26 @@ bool consistent(const Options& options, std::string& error) {
   return error.empty();
 }
 
+// The first --help, -h or --version on the command line that is not another
+// option's value, or null.
+const char* questionIn(int argc, char** argv) {
+  for (int i = 1; i < argc; i++) {
+    if (isOneOf(argv[i], QUESTIONS)) return argv[i];
+    if (isOneOf(argv[i], OPTIONS_WITH_VALUE)) i++;
+  }
+  return nullptr;
+}
+
+// --version: the program's name and the kit's; --help and -h: the usage line and every option.
+void answer(const char* question, const std::string& program) {
+  if (std::strcmp(question, "--version") == 0) {
+    std::printf("%s arcade-kit %s\n", program.c_str(), ARCADE_KIT_VERSION);
+    return;
+  }
+  std::printf("Usage: %s %s\n", program.c_str(), OPTIONS_USAGE);
+  for (const auto& line : OPTION_HELP) std::printf("%-*s %s\n", OPTION_COLUMN, line[0], line[1]);
+}
+
 }  // namespace
 
 bool parseOptions(int argc, char** argv, Options& options, std::string& error) {
@@ -143,6 +194,10 @@ void refuseOptions(const std::string& program, const std::string& reason) {
 }
 
 Options readOptions(int argc, char** argv) {
+  if (const char* question = questionIn(argc, argv)) {
+    answer(question, programName(argc, argv));
+    std::exit(0);
+  }
   Options options;
   std::string error;
   if (!parseOptions(argc, argv, options, error)) refuseOptions(programName(argc, argv), error);

@@ -26,7 +26,7 @@
 ///   F9    starts a clip, and F9 again saves it as <program>-<date>-<time>.gif in the
 ///         current folder (clip.h); a clip ends by itself after 60 s of play
 ///   F11   full screen and back
-///   F12   saves the picture as <program>-<date>-<time>.png in the current folder
+///   F12   saves the picture as `<program>-<date>-<time>.png` in the current folder
 ///
 /// Recording and replaying (replay.h): with --record FILE every key change the
 /// game sees is written with its frame, and every 30 frames the picture's
@@ -60,6 +60,7 @@
 /// uninterrupted, while it passes from one source to another.
 enum class KeySource { KEYBOARD, GAMEPAD, TOUCH };
 
+/// The shell: every object is a view of its one static state.
 class Interface {
  public:
   /// The game's frame callback: a read-only view of the shell and the opaque

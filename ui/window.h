@@ -12,8 +12,10 @@
 
 /// The world's rectangle, in world units.
 struct Field {
-  float left = 0, bottom = 0;  ///< its lower-left corner
-  float width = 0, height = 0;
+  float left = 0;    ///< its left edge
+  float bottom = 0;  ///< its bottom edge
+  float width = 0;   ///< its width
+  float height = 0;  ///< its height
 };
 
 /// Sets the world's rectangle, before the window first shows.

@@ -36,7 +36,8 @@ def fitted(x, win, width, height, view):
     (left, top, right, bottom) and reach across most of it."""
     x.run("xdotool", "windowsize", "--sync", win, str(width), str(height))
     time.sleep(0.3)
-    bounds = lit_bounds(x.screenshot(win))
+    # A busy machine may take a while to draw the first frame at the new size.
+    bounds = lit_bounds(x.shot_when(win, lambda image: lit_bounds(image) is not None))
     left, top, right, bottom = view
     inside = bounds and bounds[0] >= left and bounds[1] >= top and bounds[2] < right and bounds[3] < bottom
     wide = bounds and bounds[2] - bounds[0] >= 0.9 * (right - left)
