@@ -54,7 +54,7 @@ def last_window_picture(x):
             last = x.screenshot(win)
         except subprocess.SubprocessError:
             pass  # the window went as it was read
-        time.sleep(0.05)
+        time.sleep(0.2)  # the recording must end standing still (the lander: 1.5 s after its crash)
     return last
 
 

@@ -11,7 +11,7 @@
 ///
 /// In the window, F9 starts a clip and F9 again ends it, as do 60 seconds of
 /// play (paused, no frames are taken). It is saved in the current folder as
-/// <program>-<date>-<time>.gif, named after its start as a screenshot is
+/// `<program>-<date>-<time>.gif`, named after its start as a screenshot is
 /// (screenshot.h), with "Saved <file>" on standard output or one line on the
 /// error stream, and the game goes on. A clip still being taken when the
 /// program ends (Esc and a closed window both exit) is saved then. While one

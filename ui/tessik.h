@@ -23,8 +23,8 @@
 ///   p     pauses and goes on (a hidden or minimised window pauses by itself)
 ///   m     mutes and unmutes the sound (sound.h); --mute starts muted
 ///   Esc   quits, with status 0, as closing the window does
-///   F9    starts a clip, and F9 again saves it as <program>-<date>-<time>.gif in the
-///         current folder (clip.h); a clip ends by itself after 60 s of play
+///   F9    starts a clip, and F9 again saves it as `<program>-<date>-<time>.gif`
+///         in the current folder (clip.h); a clip ends by itself after 60 s of play
 ///   F11   full screen and back
 ///   F12   saves the picture as `<program>-<date>-<time>.png` in the current folder
 ///
