@@ -248,7 +248,8 @@ void startReplayClip(const Options& options, const std::string& program, long re
   std::snprintf(from, sizeof from, "%g", options.from);
   std::snprintf(end, sizeof end, "%g", double(recordedFrames) / framesPerSecond);
   if (frames == 0 && options.from >= double(recordedFrames) / framesPerSecond - TIME_SLACK)
-    refuseOptions(program, std::string("--from ") + from + " is at or past the recording's end, at " + end + " s");
+    refuseOptions(program,
+                  std::string("--from ") + from + " is at or past the recording's end, at " + end + " s");
   if (frames == 0) refuseOptions(program, "--from and --to take no frame of the recording");
   if (!canWrite(options.gif)) refuseOptions(program, "cannot write the clip " + options.gif);
 

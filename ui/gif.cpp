@@ -137,7 +137,8 @@ bool indexNearest(const std::vector<uint32_t>& now, int width, Indexed& out) {
                         green.data(), blue.data(), out.indices.data(), chosen) != GIF_OK)
     return false;
   out.table.clear();
-  for (int i = 0; i < colours; i++) out.table.push_back(packed(chosen[i].Red, chosen[i].Green, chosen[i].Blue));
+  for (int i = 0; i < colours; i++)
+    out.table.push_back(packed(chosen[i].Red, chosen[i].Green, chosen[i].Blue));
   return true;
 }
 
@@ -190,6 +191,8 @@ void GifEncoder::putFrame(const Box& box) {
 }
 
 int gifFrameDelay(long index, double framesPerSecond) {
-  const auto at = [framesPerSecond](long frames) { return std::lround(HUNDREDTHS * double(frames) / framesPerSecond); };
+  const auto at = [framesPerSecond](long frames) {
+    return std::lround(HUNDREDTHS * double(frames) / framesPerSecond);
+  };
   return int(at(index + 1) - at(index));
 }

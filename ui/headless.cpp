@@ -52,8 +52,9 @@ bool openHeadlessContext(const Field& field, std::string& error) {
   }
   const auto platformDisplay =
       reinterpret_cast<PFNEGLGETPLATFORMDISPLAYEXTPROC>(eglGetProcAddress("eglGetPlatformDisplayEXT"));
-  const EGLDisplay display =
-      platformDisplay ? platformDisplay(EGL_PLATFORM_SURFACELESS_MESA, EGL_DEFAULT_DISPLAY, nullptr) : EGL_NO_DISPLAY;
+  const EGLDisplay display = platformDisplay
+                                 ? platformDisplay(EGL_PLATFORM_SURFACELESS_MESA, EGL_DEFAULT_DISPLAY, nullptr)
+                                 : EGL_NO_DISPLAY;
   if (display == EGL_NO_DISPLAY || !eglInitialize(display, nullptr, nullptr)) {
     error = eglFailure("no GL without a display: EGL has no surfaceless platform");
     return false;
