@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "glshape.h"
 #include "picture.h"
 #include "strokefont.h"
 
@@ -20,7 +21,7 @@ const char* const PAUSED_MESSAGE = "Paused: p to go on";
 void drawPausedFrame(const Field& field) {
   glClear(GL_COLOR_BUFFER_BIT);
   redrawPicture(PAUSED_LIGHT);
-  glColor3f(1, 1, 1);
+  glShapeColour(1, 1, 1);
   const float width = float(std::strlen(PAUSED_MESSAGE)) * STROKE_PITCH * PAUSED_TEXT_SIZE;
   const float left = field.left + (field.width - width) / 2;
   const float middle = field.bottom + field.height / 2;

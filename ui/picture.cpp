@@ -6,18 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "glshape.h"
 #include "strokefont.h"
 
 // ---------------------------------------------------------------------------
-// The GL calls that draw, in one place. Natively they are GL's and GLUT's own.
-//
-// The browser build differs in two ways. Its GLUT has no bitmap fonts, so
-// text is drawn with the stroke font. And its GL emulation files a colour set
-// between glBegin and glEnd as one more entry of the vertex stream, in call
-// order: a colour must come before every vertex there, or the vertices after
-// it are read skewed (a white set after the last vertex becomes a NaN
-// coordinate). So inside a shape the colour is held and sent before each
-// vertex, and the last one set is sent again after glEnd, where it lasts.
+// Text on its way to GL. Natively it is GLUT's bitmap text where that suits
+// the scale; the browser's GLUT has no bitmap fonts, so text is drawn with
+// the stroke font there. Shapes go through glshape.h.
 // ---------------------------------------------------------------------------
 
 namespace {
@@ -35,48 +30,11 @@ BitmapCharacter bitmapCharacter = nullptr;  // null: GLUT's own
 
 constexpr bool HAS_BITMAP_FONTS = false;
 
-struct Shape {
-  bool open = false;      // between glOpen() and glClose()
-  bool coloured = false;  // a colour was set since glOpen()
-  float rgb[3] = {1, 1, 1};
-} shape;
-
-void glOpen(GLenum mode) {
-  glBegin(mode);
-  shape.open = true;
-  shape.coloured = false;
-}
-
-void glColour(float red, float green, float blue) {
-  if (!shape.open) {
-    glColor3f(red, green, blue);
-    return;
-  }
-  shape.coloured = true;
-  shape.rgb[0] = red, shape.rgb[1] = green, shape.rgb[2] = blue;
-}
-
-void glPoint(float x, float y) {
-  if (shape.coloured) glColor3f(shape.rgb[0], shape.rgb[1], shape.rgb[2]);
-  glVertex2f(x, y);
-}
-
-void glClose() {
-  glEnd();
-  shape.open = false;
-  if (shape.coloured) glColor3f(shape.rgb[0], shape.rgb[1], shape.rgb[2]);
-}
-
 void glBitmapText(const Point&, Font, const char*) {}
 
 #else
 
 constexpr bool HAS_BITMAP_FONTS = true;
-
-void glOpen(GLenum mode) { glBegin(mode); }
-void glColour(float red, float green, float blue) { glColor3f(red, green, blue); }
-void glPoint(float x, float y) { glVertex2f(x, y); }
-void glClose() { glEnd(); }
 
 void glBitmapText(const Point& at, Font font, const char* text) {
   glRasterPos2f(at.getX(), at.getY());
@@ -140,22 +98,22 @@ void mix(uint64_t& sum, const void* bytes, size_t size) {
 
 void beginShape(unsigned int mode) {
   keep(Op::BEGIN, float(mode));
-  if (kept.toGL) glOpen(mode);
+  if (kept.toGL) glShapeBegin(mode);
 }
 
 void pictureColour(float red, float green, float blue) {
   keep(Op::COLOUR, red, green, blue);
-  if (kept.toGL) glColour(red, green, blue);
+  if (kept.toGL) glShapeColour(red, green, blue);
 }
 
 void shapeVertex(float x, float y) {
   keep(Op::VERTEX, x, y);
-  if (kept.toGL) glPoint(x, y);
+  if (kept.toGL) glShapeVertex(x, y);
 }
 
 void endShape() {
   keep(Op::END);
-  if (kept.toGL) glClose();
+  if (kept.toGL) glShapeEnd();
 }
 
 void pictureText(const Point& at, Font font, const char* text) {
@@ -186,10 +144,10 @@ uint64_t pictureChecksum() {
 void redrawPicture(float light) {
   for (const Step& step : kept.steps) {
     switch (step.op) {
-      case Op::BEGIN: glOpen(GLenum(step.a)); break;
-      case Op::COLOUR: glColour(step.a * light, step.b * light, step.c * light); break;
-      case Op::VERTEX: glPoint(step.a, step.b); break;
-      case Op::END: glClose(); break;
+      case Op::BEGIN: glShapeBegin(unsigned(step.a)); break;
+      case Op::COLOUR: glShapeColour(step.a * light, step.b * light, step.c * light); break;
+      case Op::VERTEX: glShapeVertex(step.a, step.b); break;
+      case Op::END: glShapeEnd(); break;
       case Op::TEXT:
         glText(Point(step.a, step.b), Font(int(step.c)), kept.characters.c_str() + step.text);
         break;

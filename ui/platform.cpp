@@ -37,13 +37,20 @@ void shellKey(unsigned char key) {
 
 unsigned int startingSeed(char**) { return static_cast<unsigned int>(emscripten_random() * 4294967295.0); }
 
-// The page's GLUT has no switch for key repeat: repeated key-downs are dropped
-// before its key handler sees them.
-void ignoreKeyRepeat() {
+// The page's GLUT has no switch for key repeat, and it prevents the default
+// action of every key it knows: its key handlers are given only first
+// key-downs, and neither Esc nor a function key, which keep the browser's
+// action (or the page's: F9).
+void filterKeys() {
   EM_ASM({
+    var browserKey = function(event) { return /^(Escape|F[0-9]+)$/.test(event.key); };
     window.removeEventListener("keydown", GLUT.onKeydown, true);
+    window.removeEventListener("keyup", GLUT.onKeyup, true);
     window.addEventListener("keydown", function(event) {
-      if (!event.repeat) GLUT.onKeydown(event);
+      if (!event.repeat && !browserKey(event)) GLUT.onKeydown(event);
+    }, true);
+    window.addEventListener("keyup", function(event) {
+      if (!browserKey(event)) GLUT.onKeyup(event);
     }, true);
   });
 }
@@ -66,7 +73,30 @@ void registerServiceCallbacks() {
   emscripten_set_visibilitychange_callback(nullptr, EM_FALSE, visibilityChanged);
 }
 
-void runFrames(double framesPerSecond) { emscripten_set_main_loop(drawCallback, int(framesPerSecond + 0.5), 1); }
+namespace {
+
+// A display refresh this close before a frame's time draws that frame.
+constexpr double FRAME_EARLY_MS = 4;
+
+}  // namespace
+
+// The loop runs at every display refresh, and draws a frame at the refreshes
+// where one is due: frames keep their times on any display, a refresh early
+// or late. A loop on timers would stall at every touch: the browser holds its
+// timers back while it waits to see whether a touch scrolls the page.
+void runFrames(double framesPerSecond) {
+  EM_ASM({
+    var period = 1000 / $0;
+    var next = 0;
+    Module.preMainLoop = function() {
+      var now = performance.now();
+      if (now < next - $1) return false;
+      next = (now - next > period ? now : next) + period;
+      return true;
+    };
+  }, framesPerSecond, FRAME_EARLY_MS);
+  emscripten_set_main_loop(drawCallback, 0, 1);
+}
 
 void waitForDeadline(unsigned int) {}
 
@@ -86,7 +116,7 @@ void replayGifFrame(ReplayStep) {}
 
 unsigned int startingSeed(char** argv) { return static_cast<unsigned int>(reinterpret_cast<uintptr_t>(argv)); }
 
-void ignoreKeyRepeat() { glutIgnoreKeyRepeat(1); }
+void filterKeys() { glutIgnoreKeyRepeat(1); }
 
 void registerFrameCallbacks() {
   glutDisplayFunc(drawCallback);

@@ -5,9 +5,10 @@
 /// Natively GLUT's loop owns the thread: the shell's drawCallback is its
 /// display and idle callback, and each frame sleeps out the rest of its
 /// period. A page must get the thread back between frames, so in the browser
-/// the browser's main loop calls drawCallback at the frame rate and nothing
-/// sleeps. F11, F12 and Esc stay the browser's own there. Clips (F9 and
-/// --gif, clip.h) are native only.
+/// the browser's main loop, run at each display refresh, calls drawCallback
+/// at the refreshes where a frame is due, and nothing sleeps. F11, F12 and
+/// Esc stay the browser's own there, and F9 the page's (a video); clips as
+/// GIFs (F9 and --gif, clip.h) are native only.
 #pragma once
 
 #include <string>
@@ -19,8 +20,10 @@
 /// argv, which moves from run to run; in the browser, where argv lies at the
 /// same address every time, a random one.
 unsigned int startingSeed(char** argv);
-/// Holding a key gives one key-down, not a stream of them.
-void ignoreKeyRepeat();
+/// Holding a key gives one key-down, not a stream of them. In the browser,
+/// Esc and the function keys do not reach the shell at all: F11, F12 and Esc
+/// keep the browser's own actions, and F9 is the page's (it records a video).
+void filterKeys();
 /// Registers the frame's callbacks with GLUT (natively; the browser's loop
 /// calls the frame itself).
 void registerFrameCallbacks();
@@ -28,7 +31,8 @@ void registerFrameCallbacks();
 /// hidden (natively) or the tab's being hidden (in the browser).
 void registerServiceCallbacks();
 /// Hands the thread to the loop that calls drawCallback `framesPerSecond`
-/// times a second. Natively it never returns.
+/// times a second. Natively it never returns. In the browser the page's
+/// Module.postMainLoop, if it has one, runs after each frame.
 void runFrames(double framesPerSecond);
 /// Natively, sleeps `ticks` microseconds, rounded to the nearest millisecond;
 /// nothing in the browser, whose loop paces the frames.

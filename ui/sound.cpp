@@ -43,11 +43,16 @@ State state = State::UNOPENED;
 Player player;
 
 #ifdef __EMSCRIPTEN__
-// Browsers keep a page quiet until the person acts: no device before the first key.
+// Browsers keep a page quiet until the person acts: no device before the
+// first key, or the first touch to end (a touch's start does not count as acting).
 bool keyPressed = false;
 extern "C" EMSCRIPTEN_KEEPALIVE void soundKeyPressed() { keyPressed = true; }
 const bool listening = [] {
-  EM_ASM({ window.addEventListener("keydown", function() { _soundKeyPressed(); }, {once: true}); });
+  EM_ASM({
+    var acted = function() { _soundKeyPressed(); };
+    window.addEventListener("keydown", acted, {once: true});
+    window.addEventListener("touchend", acted, {once: true});
+  });
   return true;
 }();
 bool mayOpen() { return keyPressed; }

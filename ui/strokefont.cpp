@@ -2,6 +2,8 @@
 
 #include <GL/gl.h>
 
+#include "glshape.h"
+
 namespace {
 
 constexpr char FIRST_GLYPH = ' ';
@@ -116,10 +118,10 @@ static_assert(sizeof(GLYPHS) / sizeof(GLYPHS[0]) == LAST_GLYPH - FIRST_GLYPH + 1
 void drawGlyph(float x, float y, float size, const char* strokes) {
   const char* p = strokes;
   while (*p) {
-    glBegin(GL_LINE_STRIP);
+    glShapeBegin(GL_LINE_STRIP);
     for (; p[0] && p[0] != ' '; p += 2)
-      glVertex2f(x + size * (p[0] - '0'), y + size * (p[1] - '0' - BASELINE_ROW));
-    glEnd();
+      glShapeVertex(x + size * (p[0] - '0'), y + size * (p[1] - '0' - BASELINE_ROW));
+    glShapeEnd();
     if (*p == ' ') p++;
   }
 }

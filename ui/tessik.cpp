@@ -126,7 +126,7 @@ void Interface::initialize(int argc, char** argv, const char* title, Point topLe
   glutInitWindowPosition(WINDOW_X, WINDOW_Y);
   glutInitDisplayMode(GLUT_DOUBLE);
   glutCreateWindow(title);
-  ignoreKeyRepeat();
+  filterKeys();
   glClearColor(0, 0, 0, 0);
   gluOrtho2D(int(topLeft.getX()), int(bottomRight.getX()), int(bottomRight.getY()),
              int(topLeft.getY()));

@@ -44,10 +44,13 @@
 /// The window may take any size: the world is drawn as large as fits, centred,
 /// its shape kept, with black bars beside or above it; lines, dots and text
 /// grow with it (view.h). In the browser, p and m work too (a tab that was hidden
-/// comes back paused), and F11, F12 and Esc are the browser's own.
+/// comes back paused), and F11, F12 and Esc are the browser's own. A touch
+/// screen there shows a button for each of the game's keys and for p and m,
+/// pressed from KeySource::TOUCH (input.h, docs/browser.md), and F9 records
+/// the canvas as a video.
 ///
 /// Built for the browser, the window is the page's canvas and the browser's
-/// main loop paces the frames instead of a sleep (see tessik.cpp).
+/// main loop paces the frames instead of a sleep (platform.h).
 #pragma once
 
 #include <string>

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "glshape.h"
 #include "picture.h"
 
 View fitView(int windowWidth, int windowHeight, float worldWidth, float worldHeight) {
@@ -20,4 +21,5 @@ void applyView(const View& view) {
   glLineWidth(float(view.lineWidth));
   glPointSize(float(view.lineWidth));
   setPixelScale(view.pixelsPerUnit);
+  setShapeLineWidth(view.lineWidth, view.pixelsPerUnit);
 }

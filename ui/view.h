@@ -26,5 +26,6 @@ struct View {
 View fitView(int windowWidth, int windowHeight, float worldWidth, float worldHeight);
 
 /// Sets GL's viewport, line width and point size to the view, and tells the
-/// picture the scale its text is drawn at.
+/// picture the scale its text is drawn at and the shapes (glshape.h) the width
+/// of their lines and dots.
 void applyView(const View& view);

@@ -3,6 +3,7 @@
 #include <GL/glut.h>
 
 #ifdef __EMSCRIPTEN__
+#include <emscripten.h>
 #include <emscripten/html5.h>
 #else
 #include <GL/freeglut_ext.h>
@@ -34,6 +35,17 @@ const View& getView() { return window.view; }
 
 void toggleFullScreen() {}
 
+namespace {
+
+// The page lays its controls and caption out in the bars beside the field:
+// it is told where the field stands, in CSS pixels from the canvas's top left.
+void tellPage(const View& view, int canvasHeight, double ratio) {
+  EM_ASM({ if (Module.fieldPlaced) Module.fieldPlaced($0, $1, $2, $3); }, view.x / ratio,
+         (canvasHeight - view.y - view.height) / ratio, view.width / ratio, view.height / ratio);
+}
+
+}  // namespace
+
 void followCanvas() {
   double cssWidth = 0, cssHeight = 0;
   emscripten_get_element_css_size("#canvas", &cssWidth, &cssHeight);
@@ -44,6 +56,7 @@ void followCanvas() {
   if (width == now && height == nowHeight && window.view.width > 0) return;
   emscripten_set_canvas_element_size("#canvas", width, height);
   fitWindow(width, height);
+  tellPage(window.view, height, ratio);
 }
 
 #else

@@ -35,6 +35,8 @@ const View& getView();
 void toggleFullScreen();
 
 /// In the browser, before each frame: the canvas's pixels are made to match
-/// its size on the page times the device's pixel ratio, and the view follows.
+/// its size on the page times the device's pixel ratio, and the view follows;
+/// the page's Module.fieldPlaced(left, top, width, height), if it has one, is
+/// told where the field now stands, in CSS pixels from the canvas's top left.
 /// Nothing natively, where GLUT reports every new size.
 void followCanvas();

@@ -62,7 +62,7 @@ async function runFor(browser, page, counted) {
     const firstFrames = [];
     for (let i = 0; i < LOADS; i++) {
       const page = await openPage(browser, server, program);
-      await frameAt(page, 1);
+      await page.waitForFunction(() => typeof Module !== 'undefined' && Module.firstFrameAt !== null);
       firstFrames.push(await page.evaluate(() => Module.firstFrameAt));
       await page.close();
     }
