@@ -4,6 +4,7 @@
 KIT_PACKAGES=(
   build-essential cmake pkg-config doxygen
   freeglut3-dev libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri libopenal-dev libpng-dev libsdl2-dev
+  libgif-dev libegl-dev libegl1
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   xvfb xauth xdotool x11-utils imagemagick python3 valgrind
 )

@@ -14,9 +14,11 @@ import sys
 
 BAD_COMMAND_LINES = [["--bogus"], ["--seed"], ["--seed", "x"], ["--seed", "-3"],
                      ["--seed", "4294967296"], ["--seed", "1", "extra"], ["-display"],
-                     ["--scale", "0"], ["--scale", "9"], ["--scale", "two"], ["--scale"]]
+                     ["--scale", "0"], ["--scale", "9"], ["--scale", "two"], ["--scale"],
+                     ["--gif", "a.gif"], ["--replay", "a.replay", "--gif", "a.gif", "--from", "2", "--to", "1.5"],
+                     ["--replay", "a.replay", "--gif", "a.gif", "--from", "-1"], ["--from", "1"]]
 USAGE = ("[--seed N] [--scale N] [--fullscreen] [--mute] [--scores FILE] "
-         "[--record FILE | --replay FILE [--fast] | --verify FILE]")
+         "[--record FILE | --replay FILE [--fast] [--gif OUT [--from S] [--to S]] | --verify FILE]")
 
 # No display: a program that got as far as opening its window would fail there instead.
 env = {k: v for k, v in os.environ.items() if k != "DISPLAY"}

@@ -1,10 +1,14 @@
+#define GL_GLEXT_PROTOTYPES  // the framebuffer calls
 #include "glrecord.h"
 
 #include <GL/freeglut_ext.h>
+#include <GL/glext.h>
 #include <GL/glu.h>
 
 #include <algorithm>
 #include <ostream>
+
+#include "headless.h"
 
 namespace glrecord {
 namespace {
@@ -186,3 +190,30 @@ void glutReshapeWindow(int width, int height) {
 }
 void glutFullScreen() { record("glutFullScreen"); }
 void glutLeaveFullScreen() { record("glutLeaveFullScreen"); }
+
+// Framebuffers and renderbuffers: each new one is number 1.
+void glGenFramebuffers(GLsizei count, GLuint* names) {
+  record("glGenFramebuffers", {double(count)});
+  std::fill_n(names, count, 1u);
+}
+void glGenRenderbuffers(GLsizei count, GLuint* names) {
+  record("glGenRenderbuffers", {double(count)});
+  std::fill_n(names, count, 1u);
+}
+void glBindFramebuffer(GLenum target, GLuint name) { record("glBindFramebuffer", {double(target), double(name)}); }
+void glBindRenderbuffer(GLenum target, GLuint name) { record("glBindRenderbuffer", {double(target), double(name)}); }
+void glFramebufferParameteri(GLenum, GLenum name, GLint value) {
+  record("glFramebufferParameteri", {double(name), double(value)});
+}
+void glRenderbufferStorage(GLenum, GLenum format, GLsizei width, GLsizei height) {
+  record("glRenderbufferStorage", {double(format), double(width), double(height)});
+}
+void glFramebufferRenderbuffer(GLenum, GLenum attachment, GLenum, GLuint name) {
+  record("glFramebufferRenderbuffer", {double(attachment), double(name)});
+}
+
+// The GL context with no display: there is always one.
+bool openHeadlessContext(const Field&, std::string&) {
+  record("openHeadlessContext");
+  return true;
+}

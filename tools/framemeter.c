@@ -2,10 +2,10 @@
  * framemeter: measures a GLUT program's frame rate and CPU use from outside.
  *
  * Preloaded into an unchanged program (LD_PRELOAD), it counts the program's
- * buffer swaps. From the first swap it measures FRAMEMETER_SECONDS (default
- * 10) of wall time, then prints the frames per second, the CPU time as a
- * share of one core and the voluntary context switches (one per sleep), and
- * ends the program.
+ * buffer swaps. FRAMEMETER_AFTER seconds (default 0) after the first swap it
+ * measures FRAMEMETER_SECONDS (default 10) of wall time, then prints the
+ * frames per second, the CPU time as a share of one core and the voluntary
+ * context switches (one per sleep), and ends the program.
  */
 #define _GNU_SOURCE
 #include <GL/glx.h>
@@ -30,17 +30,21 @@ static double cpu_seconds(const struct rusage* u) {
 void glXSwapBuffers(Display* display, GLXDrawable drawable) {
   static void (*real)(Display*, GLXDrawable);
   static long frames = -1;
-  static double start, duration;
+  static double first, after, start, duration;
   static struct rusage startUsage;
 
   if (!real) {
     real = (void (*)(Display*, GLXDrawable))dlsym(RTLD_NEXT, "glXSwapBuffers");
     const char* env = getenv("FRAMEMETER_SECONDS");
     duration = env ? atof(env) : 10.0;
+    const char* wait = getenv("FRAMEMETER_AFTER");
+    after = wait ? atof(wait) : 0.0;
+    first = seconds_now();
   }
   real(display, drawable);
 
   if (frames < 0) {
+    if (seconds_now() - first < after) return;
     start = seconds_now();
     getrusage(RUSAGE_SELF, &startUsage);
   }

@@ -1,13 +1,14 @@
 #include "options.h"
 
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
 const char* const OPTIONS_USAGE =
     "[--seed N] [--scale N] [--fullscreen] [--mute] [--scores FILE] "
-    "[--record FILE | --replay FILE [--fast] | --verify FILE]";
+    "[--record FILE | --replay FILE [--fast] [--gif OUT [--from S] [--to S]] | --verify FILE]";
 
 namespace {
 
@@ -15,8 +16,9 @@ constexpr unsigned long long LARGEST_SEED = 0xFFFFFFFFull;
 constexpr unsigned long long LARGEST_SCALE = 8;
 
 // The options that take the next argument as their value, the kit's and GLUT's.
-const char* const OPTIONS_WITH_VALUE[] = {"--seed",   "--scale",  "--scores",  "--record",
-                                          "--replay", "--verify", "-display", "-geometry"};
+const char* const OPTIONS_WITH_VALUE[] = {"--seed",   "--scale",  "--scores", "--record", "--replay",
+                                          "--verify", "--gif",    "--from",   "--to",     "-display",
+                                          "-geometry"};
 const char* const GLUT_FLAGS[] = {"-direct", "-indirect", "-iconic", "-gldebug", "-sync"};
 // The options that ask the program about itself: it answers and ends, opening no window.
 const char* const QUESTIONS[] = {"--help", "-h", "--version"};
@@ -32,6 +34,9 @@ const char* const OPTION_HELP[][2] = {
     {"--replay FILE", "plays a recorded game back in the window"},
     {"--fast", "with --replay: plays it back as fast as it goes"},
     {"--verify FILE", "plays a recorded game back with no window, checking every picture"},
+    {"--gif OUT", "with --replay: plays it with no window, checking it, and keeps it as an animated GIF"},
+    {"--from S", "with --gif: only the frames shown from S seconds on (decimals allowed)"},
+    {"--to S", "with --gif: only the frames shown before S seconds"},
     {"-display NAME", "GLUT's: the X display the window opens on"},
     {"-geometry WxH+X+Y", "GLUT's: the window's size and place"},
     {"-direct", "GLUT's: direct rendering only"},
@@ -61,6 +66,16 @@ bool readWhole(const char* text, unsigned long long least, unsigned long long mo
   return errno != ERANGE && value >= least && value <= most;
 }
 
+// Seconds: digits with at most one decimal point among them, no sign, no exponent.
+bool readSeconds(const char* text, double& value) {
+  const size_t length = std::strlen(text);
+  if (length == 0 || std::strspn(text, "0123456789.") != length ||
+      std::strchr(text, '.') != std::strrchr(text, '.') || std::strcmp(text, ".") == 0)
+    return false;
+  value = std::strtod(text, nullptr);
+  return std::isfinite(value);
+}
+
 // Reads one option and its value, if it takes one; false with the reason in
 // `error`. `value` is the next word, or null at the end of the line.
 bool readOption(const char* word, const char* value, Options& options, bool& tookValue,
@@ -70,8 +85,12 @@ bool readOption(const char* word, const char* value, Options& options, bool& too
                       : std::strcmp(word, "--record") == 0 ? &options.record
                       : std::strcmp(word, "--replay") == 0 ? &options.replay
                       : std::strcmp(word, "--verify") == 0 ? &options.verify
+                      : std::strcmp(word, "--gif") == 0    ? &options.gif
                                                            : nullptr;
-  const bool numeric = std::strcmp(word, "--seed") == 0 || std::strcmp(word, "--scale") == 0;
+  double* seconds = std::strcmp(word, "--from") == 0 ? &options.from
+                    : std::strcmp(word, "--to") == 0 ? &options.to
+                                                     : nullptr;
+  const bool numeric = std::strcmp(word, "--seed") == 0 || std::strcmp(word, "--scale") == 0 || seconds;
   if (isOneOf(word, OPTIONS_WITH_VALUE)) {
     if (!value || (file && *value == '\0')) {
       error = std::string(word) + (numeric ? " needs a number" : " needs a value");
@@ -93,6 +112,11 @@ bool readOption(const char* word, const char* value, Options& options, bool& too
       return false;
     }
     options.scale = static_cast<int>(number);
+  } else if (seconds) {
+    if (!readSeconds(value, *seconds)) {
+      error = std::string(word) + " \"" + value + "\" is not a number of seconds";
+      return false;
+    }
   } else if (file) {
     *file = value;
   } else if (std::strcmp(word, "--fullscreen") == 0) {
@@ -117,6 +141,12 @@ bool consistent(const Options& options, std::string& error) {
     error = "a recording brings its own seed: --seed goes with neither --replay nor --verify";
   else if (options.fast && options.replay.empty())
     error = "--fast goes only with --replay";
+  else if (!options.gif.empty() && options.replay.empty())
+    error = "--gif goes only with --replay";
+  else if ((options.from != 0 || options.to != HUGE_VAL) && options.gif.empty())
+    error = "--from and --to go only with --gif";
+  else if (options.from >= options.to)
+    error = "--from must come before --to";
   return error.empty();
 }
 
@@ -158,6 +188,11 @@ std::string programName(int argc, char** argv) {
   return slash ? slash + 1 : path;
 }
 
+void refuseOptions(const std::string& program, const std::string& reason) {
+  std::fprintf(stderr, "ERROR: %s. Usage: %s %s\n", reason.c_str(), program.c_str(), OPTIONS_USAGE);
+  std::exit(1);
+}
+
 Options readOptions(int argc, char** argv) {
   if (const char* question = questionIn(argc, argv)) {
     answer(question, programName(argc, argv));
@@ -165,10 +200,6 @@ Options readOptions(int argc, char** argv) {
   }
   Options options;
   std::string error;
-  if (!parseOptions(argc, argv, options, error)) {
-    std::fprintf(stderr, "ERROR: %s. Usage: %s %s\n", error.c_str(),
-                 programName(argc, argv).c_str(), OPTIONS_USAGE);
-    std::exit(1);
-  }
+  if (!parseOptions(argc, argv, options, error)) refuseOptions(programName(argc, argv), error);
   return options;
 }

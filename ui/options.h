@@ -4,7 +4,8 @@
 ///
 /// ```
 ///   program [GLUT's own options] [--seed N] [--scale N] [--fullscreen] [--mute]
-///           [--scores FILE] [--record FILE | --replay FILE [--fast] | --verify FILE]
+///           [--scores FILE]
+///           [--record FILE | --replay FILE [--fast] [--gif OUT [--from S] [--to S]] | --verify FILE]
 ///   program --help | -h | --version
 /// ```
 ///
@@ -20,13 +21,19 @@
 ///   --record FILE   records the game's seed and keys into FILE
 ///   --replay FILE   plays a recorded game back in the window (--fast: as fast as it goes)
 ///   --verify FILE   plays a recorded game back with no window, checking every picture
+///   --gif OUT       with --replay: plays it with no window and no display, as --verify
+///                   does, and keeps its frames at --scale as an animated GIF in OUT
+///   --from S        with --gif: only the frames shown from S seconds on (decimals
+///                   allowed; frame F is shown at (F - 1)/30 s) ...
+///   --to S          ... and before S seconds
 /// ```
-/// A recording carries its own seed, so `--seed` goes with none of the last two.
+/// A recording carries its own seed, so `--seed` goes with neither `--replay` nor `--verify`.
 /// `--help` and `-h` print the usage line and a line for each option, `--version`
 /// the program's name and the kit's version ("gallery arcade-kit 0.5.0"): on
 /// standard output, ending the program with status 0 before any window.
 #pragma once
 
+#include <cmath>
 #include <string>
 
 /// The command line as read.
@@ -41,6 +48,9 @@ struct Options {
   std::string replay;      ///< `--replay FILE`
   std::string verify;      ///< `--verify FILE`
   bool fast = false;       ///< `--fast`, with `--replay`
+  std::string gif;         ///< `--gif OUT`, with `--replay`
+  double from = 0;         ///< `--from S`, seconds
+  double to = HUGE_VAL;    ///< `--to S`, seconds; no end when not given
 };
 
 /// The usage line's options, as shown after the program's name.
@@ -55,6 +65,10 @@ bool parseOptions(int argc, char** argv, Options& options, std::string& error);
 /// exit status 1. `--help`, `-h` or `--version`, wherever it stands but as another
 /// option's value, is answered on standard output with exit status 0 instead.
 Options readOptions(int argc, char** argv);
+
+/// The reason and a usage line for `program` on the error stream, and exit
+/// status 1: for the options that can only be checked once a recording is read.
+[[noreturn]] void refuseOptions(const std::string& program, const std::string& reason);
 
 /// The program's name: the last part of argv[0] ("program" when there is none).
 std::string programName(int argc, char** argv);

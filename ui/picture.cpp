@@ -24,6 +24,7 @@ constexpr float BITMAP_SMALLEST_SCALE = 1.0f;
 constexpr float BITMAP_LARGEST_SCALE = 2.0f;
 
 float pixelScale = 1.0f;
+BitmapCharacter bitmapCharacter = nullptr;  // null: GLUT's own
 
 #ifdef __EMSCRIPTEN__
 
@@ -38,7 +39,13 @@ constexpr bool HAS_BITMAP_FONTS = true;
 void glBitmapText(const Point& at, Font font, const char* text) {
   glRasterPos2f(at.getX(), at.getY());
   void* glutFont = font == Font::HELVETICA_12 ? GLUT_BITMAP_HELVETICA_12 : GLUT_BITMAP_8_BY_13;
-  for (const char* p = text; *p; p++) glutBitmapCharacter(glutFont, static_cast<unsigned char>(*p));
+  for (const char* p = text; *p; p++) {
+    const unsigned char character = static_cast<unsigned char>(*p);
+    if (bitmapCharacter)
+      bitmapCharacter(font, character);
+    else
+      glutBitmapCharacter(glutFont, character);
+  }
 }
 
 #endif
@@ -157,3 +164,5 @@ long pictureHeapBytes() {
 void setPictureCounted(bool counted) { kept.counted = counted; }
 
 void setPixelScale(float pixelsPerUnit) { pixelScale = pixelsPerUnit; }
+
+void setBitmapCharacter(BitmapCharacter draw) { bitmapCharacter = draw; }

@@ -49,3 +49,9 @@ void setPictureCounted(bool counted);
 long pictureHeapBytes();
 /// Window pixels a world unit (1 until set), for the choice of font.
 void setPixelScale(float pixelsPerUnit);
+/// Draws one bitmap character of `font` at the raster position, and moves it on.
+using BitmapCharacter = void (*)(Font font, unsigned char character);
+/// How bitmap text reaches GL: through GLUT unless set. GLUT cannot start
+/// without a display, so a GL context with none (headless.h) sets a `draw`
+/// of its own, for the same glyphs.
+void setBitmapCharacter(BitmapCharacter draw);

@@ -14,6 +14,7 @@
 #include <emscripten.h>
 #include <emscripten/html5.h>
 #else
+#include "clip.h"
 #include "screenshot.h"
 #endif
 
@@ -108,6 +109,9 @@ bool isShellSpecialKey(int) { return false; }
 void shellSpecialKey(int) {}
 bool isScreenshotWanted() { return false; }
 void takeScreenshot(const std::string&) {}
+void clipWindowFrame(bool) {}
+void startReplayGif(const Options&, const std::string&) {}
+void replayGifFrame(ReplayStep) {}
 
 #else
 
@@ -135,6 +139,7 @@ constexpr unsigned int PAUSED_READ_MILLISECONDS = 50;
 // The shell's own keys that only a native window leaves to it.
 constexpr int KEY_FULL_SCREEN = GLUT_KEY_F11;
 constexpr int KEY_SCREENSHOT = GLUT_KEY_F12;
+constexpr int KEY_CLIP = GLUT_KEY_F9;
 
 }  // namespace
 
@@ -170,14 +175,30 @@ void idleWhilePaused(bool paused) {
 }
 
 bool isShellKey(unsigned char key) { return key == KEY_PAUSE || key == KEY_MUTE || key == KEY_ESCAPE; }
-bool isShellSpecialKey(int key) { return key == KEY_FULL_SCREEN || key == KEY_SCREENSHOT; }
+bool isShellSpecialKey(int key) { return key == KEY_FULL_SCREEN || key == KEY_SCREENSHOT || key == KEY_CLIP; }
 
 void shellSpecialKey(int key) {
+  Interface ui;
+  if (key == KEY_CLIP) toggleClip(ui.getProgram(), ui.getOptions().scale, 1.0 / Interface::timePeriod);
   if (key == KEY_FULL_SCREEN) toggleFullScreen();
   if (key == KEY_SCREENSHOT) requestScreenshot(), glutPostRedisplay();
 }
 
 bool isScreenshotWanted() { return isScreenshotRequested(); }
 void takeScreenshot(const std::string& program) { takeRequestedScreenshot(program, getView()); }
+
+void clipWindowFrame(bool paused) {
+  if (!paused) takeClipFrame();
+  drawClipMark(Point(getField().left + getField().width, getField().bottom));
+}
+
+void startReplayGif(const Options& options, const std::string& program) {
+  startReplayClip(options, program, replayLength(), 1.0 / Interface::timePeriod);
+}
+
+void replayGifFrame(ReplayStep step) {
+  takeReplayClipFrame();
+  if (step == ReplayStep::AS_RECORDED || step == ReplayStep::CUT_SHORT) saveReplayClip();
+}
 
 #endif

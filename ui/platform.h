@@ -7,10 +7,14 @@
 /// period. A page must get the thread back between frames, so in the browser
 /// the browser's main loop, run at each display refresh, calls drawCallback
 /// at the refreshes where a frame is due, and nothing sleeps. F11, F12 and
-/// Esc stay the browser's own there, and F9 the page's.
+/// Esc stay the browser's own there, and F9 the page's (a video); clips as
+/// GIFs (F9 and --gif, clip.h) are native only.
 #pragma once
 
 #include <string>
+
+#include "options.h"
+#include "replay.h"
 
 /// The seed rand() starts from when none is given: natively the address of
 /// argv, which moves from run to run; in the browser, where argv lies at the
@@ -44,12 +48,22 @@ bool isShellKey(unsigned char key);
 /// Acts on one of the shell's own character keys: p pauses and goes on, m
 /// mutes and unmutes, Esc ends the program with status 0.
 void shellKey(unsigned char key);
-/// Whether a special key is one of the shell's own here: F11 and F12 natively.
+/// Whether a special key is one of the shell's own here: F9, F11 and F12 natively.
 bool isShellSpecialKey(int key);
-/// Acts on one of the shell's own special keys: F11 toggles full screen, F12
-/// asks for a screenshot of the next frame.
+/// Acts on one of the shell's own special keys: F9 starts a clip or ends it,
+/// F11 toggles full screen, F12 asks for a screenshot of the next frame.
 void shellSpecialKey(int key);
 /// Whether a screenshot was asked for and not taken yet.
 bool isScreenshotWanted();
 /// Takes the screenshot asked for, if one was, of the frame drawn so far.
 void takeScreenshot(const std::string& program);
+/// Natively, once the frame is drawn and its screenshot taken: the frame goes
+/// into the clip being taken, if one is, unless `paused`; then the clip's red
+/// dot shows over it.
+void clipWindowFrame(bool paused);
+/// Natively, with --gif: checks the clip of the replay and opens a GL context
+/// with no display, before any frame; an ERROR line and exit status 1 if it cannot.
+void startReplayGif(const Options& options, const std::string& program);
+/// Natively, with --gif, after each frame played back: the frame goes into
+/// the clip, and a good end saves it and exits.
+void replayGifFrame(ReplayStep step);

@@ -188,7 +188,7 @@ struct Run {
   Recorder recorder;
   Player player;
   bool playing = false;     // --replay or --verify
-  bool windowless = false;  // --verify
+  bool windowless = false;  // --verify, or --gif
   bool fast = false;        // --fast
 } run;
 
@@ -208,7 +208,7 @@ void startReplay(const Options& options, const std::string& program, unsigned in
     seed = recording.seed;
     run.player = Player(std::move(recording));
     run.playing = true;
-    run.windowless = !options.verify.empty();
+    run.windowless = !options.verify.empty() || !options.gif.empty();
     run.fast = options.fast;
   } else if (!options.record.empty() && !run.recorder.open(options.record, program, seed, error)) {
     failWith(error);
@@ -218,6 +218,7 @@ void startReplay(const Options& options, const std::string& program, unsigned in
 bool isReplaying() { return run.playing; }
 bool isReplayWindowless() { return run.windowless; }
 bool isReplayFast() { return run.fast; }
+long replayLength() { return run.playing ? run.player.getLength() : 0; }
 
 void recordKey(int code, bool down) { run.recorder.key(code, down); }
 

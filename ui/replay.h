@@ -127,6 +127,8 @@ class Player {
   ReplayStep atStart() const { return recording.frames > 0 ? ReplayStep::GOING : ending(); }
   /// Frames played so far.
   long getFrames() const { return frames; }
+  /// Frames the recording holds: its end line's count, or the last frame it names.
+  long getLength() const { return recording.frames; }
   /// The line to print for a step that ends the replay: "Replay: N frames, as
   /// recorded", "..., cut short", or the ERROR line naming the frame that differs.
   std::string verdict(ReplayStep step) const;
@@ -153,8 +155,10 @@ class Player {
 void startReplay(const Options& options, const std::string& program, unsigned int& seed);
 /// Whether this run plays a recording back (--replay or --verify).
 bool isReplaying();
-/// Whether it plays it back with no window at all (--verify).
+/// Whether it plays it back with no window at all (--verify, or --replay with --gif).
 bool isReplayWindowless();
+/// Frames the recording played back holds (0 when none is).
+long replayLength();
 /// Whether a playback goes as fast as it can (--replay with --fast).
 bool isReplayFast();
 /// A key change the game sees, written to the recording if one is made.

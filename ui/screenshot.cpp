@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr int MOST_COPIES = 99;  // screenshots of one program within one second
+constexpr int MOST_COPIES = 99;  // files of one program and one extension within one second
 constexpr int RGB = 3;
 
 // Writes the pixels through libpng to an open file; libpng reports its
@@ -38,31 +38,58 @@ bool encode(std::FILE* out, int width, int height, const std::vector<unsigned ch
 
 }  // namespace
 
-std::string screenshotName(const std::string& program, std::time_t when, int copy) {
+std::string screenshotName(const std::string& program, std::time_t when, int copy, const char* extension) {
   std::tm local{};
   localtime_r(&when, &local);
   char stamp[32];
   std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
-  return program + "-" + stamp + (copy > 1 ? "-" + std::to_string(copy) : "") + ".png";
+  return program + "-" + stamp + (copy > 1 ? "-" + std::to_string(copy) : "") + "." + extension;
 }
 
-bool writePng(const std::string& file, int width, int height,
-              const std::vector<unsigned char>& rgb, std::string& error) {
+namespace {
+
+// Creates `file`, which must not exist yet, and writes it; a file that
+// could not be written whole is removed. False with the reason in `error`.
+bool writeNewFile(const std::string& file, const std::function<bool(std::FILE*)>& write, std::string& error) {
   std::FILE* out = std::fopen(file.c_str(), "wbx");  // x: never over an existing file
   if (!out) {
     error = std::strerror(errno);
     return false;
   }
-  bool written = encode(out, width, height, rgb);
+  bool written = write(out);
   written = std::fflush(out) == 0 && written;
   if (std::ferror(out)) written = false;
   const int saved = errno;
   if (std::fclose(out) != 0) written = false;
   if (!written) {
-    error = saved ? std::strerror(saved) : "the PNG could not be written";
+    error = saved ? std::strerror(saved) : "the file could not be written";
     std::remove(file.c_str());
   }
   return written;
+}
+
+}  // namespace
+
+bool writePng(const std::string& file, int width, int height,
+              const std::vector<unsigned char>& rgb, std::string& error) {
+  return writeNewFile(file, [&](std::FILE* out) { return encode(out, width, height, rgb); }, error);
+}
+
+bool saveNamedFile(const std::string& program, std::time_t when, const char* extension, const char* what,
+                   const std::function<bool(std::FILE*)>& write) {
+  std::string error;
+  for (int copy = 1; copy <= MOST_COPIES; copy++) {
+    const std::string file = screenshotName(program, when, copy, extension);
+    errno = 0;
+    if (writeNewFile(file, write, error)) {
+      std::printf("Saved %s\n", file.c_str());
+      std::fflush(stdout);
+      return true;
+    }
+    if (errno != EEXIST) break;
+  }
+  std::fprintf(stderr, "The %s was not saved: %s\n", what, error.c_str());
+  return false;
 }
 
 bool saveScreenshot(const std::string& program, int x, int y, int width, int height) {
@@ -74,23 +101,9 @@ bool saveScreenshot(const std::string& program, int x, int y, int width, int hei
   const size_t rowBytes = size_t(width) * RGB;
   for (int row = 0; row < height; row++)
     std::memcpy(&rgb[size_t(row) * rowBytes], &rows[size_t(height - 1 - row) * rowBytes], rowBytes);
-
-  const std::time_t now = std::time(nullptr);
-  std::string error;
-  for (int copy = 1; copy <= MOST_COPIES; copy++) {
-    const std::string file = screenshotName(program, now, copy);
-    errno = 0;
-    if (writePng(file, width, height, rgb, error)) {
-      std::printf("Saved %s\n", file.c_str());
-      std::fflush(stdout);
-      return true;
-    }
-    if (errno != EEXIST) break;
-  }
-  std::fprintf(stderr, "The screenshot was not saved: %s\n", error.c_str());
-  return false;
+  return saveNamedFile(program, std::time(nullptr), "png", "screenshot",
+                       [&](std::FILE* out) { return encode(out, width, height, rgb); });
 }
-
 namespace {
 bool requested = false;
 }  // namespace

@@ -6,17 +6,30 @@
 /// "gallery-20261209-143005.png" (a second one within the same second gets
 /// "-2", then "-3" ...), never over an existing file. It says "Saved <file>"
 /// on standard output, or why it could not in one line on the error stream.
+/// Clips (clip.h) are named and saved the same way, through saveNamedFile.
 #pragma once
 
+#include <cstdio>
 #include <ctime>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "view.h"
 
 /// The file name for a screenshot of `program` taken at `when` (local time);
-/// `copy` 1 for the first of a second, 2 for the next one, and so on.
-std::string screenshotName(const std::string& program, std::time_t when, int copy);
+/// `copy` 1 for the first of a second, 2 for the next one, and so on. Other
+/// files named like screenshots (clips) give their own `extension`.
+std::string screenshotName(const std::string& program, std::time_t when, int copy,
+                           const char* extension = "png");
+
+/// Saves a new file named like a screenshot of `program` at `when`, with
+/// `extension`, in the current folder: the first of its copies whose name is
+/// free, never over an existing file. `write` writes the content to the open
+/// file and says whether it could. Says "Saved <file>" on standard output, or
+/// "The <what> was not saved: <reason>" on the error stream; whether it was saved.
+bool saveNamedFile(const std::string& program, std::time_t when, const char* extension, const char* what,
+                   const std::function<bool(std::FILE*)>& write);
 
 /// Writes `width` by `height` RGB pixels, rows from the top, 3 bytes a pixel,
 /// to `file` as a PNG that must not exist yet. False, with the reason in

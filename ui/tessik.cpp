@@ -112,15 +112,16 @@ void Interface::initialize(int argc, char** argv, const char* title, Point topLe
   srand(seed);
   setMuted(options.muted);
   if (isReplaying()) setSoundOutput(false);  // a replay makes no sound
+  const int width = int(bottomRight.getX() - topLeft.getX());
+  const int height = int(topLeft.getY() - bottomRight.getY());
+  setField({float(int(topLeft.getX())), float(int(bottomRight.getY())), float(width), float(height)});
   if (isReplayWindowless()) {
-    setPictureOutput(false);  // no window, no GL: the picture is only summed
+    setPictureOutput(false);  // no window: the picture is summed, and drawn offscreen for --gif
+    startReplayGif(options, program);  // an ERROR line and exit 1 for a clip that cannot be made
     initialized = true;
     return;
   }
   glutInit(&argc, argv);
-  const int width = int(bottomRight.getX() - topLeft.getX());
-  const int height = int(topLeft.getY() - bottomRight.getY());
-  setField({float(int(topLeft.getX())), float(int(bottomRight.getY())), float(width), float(height)});
   glutInitWindowSize(width * options.scale, height * options.scale);
   glutInitWindowPosition(WINDOW_X, WINDOW_Y);
   glutInitDisplayMode(GLUT_DOUBLE);
@@ -148,7 +149,9 @@ void Interface::run(CallBack callBack, void* p) {
   Interface::callBack = callBack;
   if (isReplayWindowless()) {
     for (;;) {
-      playFrame();  // exits at the recording's end, or where it differs
+      const ReplayStep step = playFrame();
+      replayGifFrame(step);  // with --gif: the frame kept; a good end saves the clip and exits
+      if (step != ReplayStep::GOING) endReplay(step);
       keyEvent();
     }
   }
@@ -225,7 +228,8 @@ namespace {
 void feedKey(int code, bool down) { Interface().keyEvent(code, down); }
 
 // The game's frame, with no GL of its own: its keys when played back, its
-// picture, and the picture's checksum recorded or compared.
+// picture, and the picture's checksum recorded or compared. A playback's
+// end is left to the caller.
 ReplayStep playFrame() {
   Interface ui;
   startReplayFrame(feedKey);
@@ -233,9 +237,7 @@ ReplayStep playFrame() {
   pictureColour(1, 1, 1);
   assert(ui.callBack != NULL);
   ui.callBack(&ui, ui.p);
-  const ReplayStep step = replayFrameDrawn(replayChecksNextFrame() ? pictureChecksum() : 0);
-  if (step != ReplayStep::GOING && isReplayWindowless()) endReplay(step);
-  return step;
+  return replayFrameDrawn(replayChecksNextFrame() ? pictureChecksum() : 0);
 }
 
 // The last frame again, dimmed, with the message over it; a screenshot asked
@@ -247,6 +249,7 @@ void drawPaused() {
     takeScreenshot(Interface::program);
   }
   drawPausedFrame(getField());
+  clipWindowFrame(true);
   glutSwapBuffers();
 }
 
@@ -261,6 +264,7 @@ void drawCallback() {
   const ReplayStep step = playFrame();
   drawMuteMark(Point(getField().left, getField().bottom));
   takeScreenshot(ui.program);
+  clipWindowFrame(false);
 
   if (!isReplayFast()) waitForDeadline(ui.ticksToWait());
   ui.setNextDrawTime();

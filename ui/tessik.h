@@ -23,6 +23,8 @@
 ///   p     pauses and goes on (a hidden or minimised window pauses by itself)
 ///   m     mutes and unmutes the sound (sound.h); --mute starts muted
 ///   Esc   quits, with status 0, as closing the window does
+///   F9    starts a clip, and F9 again saves it as `<program>-<date>-<time>.gif`
+///         in the current folder (clip.h); a clip ends by itself after 60 s of play
 ///   F11   full screen and back
 ///   F12   saves the picture as `<program>-<date>-<time>.png` in the current folder
 ///
@@ -55,6 +57,10 @@
 /// does the same with no window, no GL and no GLUT at all. Either ends with
 /// "Replay: N frames, as recorded" (or "cut short") and exit status 0, or at
 /// the first picture that differs with an ERROR line and exit status 1.
+/// --replay FILE --gif OUT checks the recording as --verify does, with no
+/// window and no display either, and keeps its frames (--from S, --to S:
+/// those shown from S seconds on, before S seconds) as an animated GIF in
+/// OUT, at --scale: "Saved OUT (N frames)" and exit status 0.
 ///
 /// The window may take any size: the world is drawn as large as fits, centred,
 /// its shape kept, with black bars beside or above it; lines, dots and text
@@ -196,8 +202,8 @@ void drawCallback();
 void reshapeCallback(int width, int height);
 /// The window was shown, covered or hidden: hidden, the game pauses.
 void windowStatusCallback(int state);
-/// GLUT's special-key down callback. The shell takes its own keys (F11, F12)
-/// before the game's key table.
+/// GLUT's special-key down callback. The shell takes its own keys (F9, F11,
+/// F12) before the game's key table.
 void keyDownCallback(int key, int x, int y);
 /// GLUT's special-key up callback.
 void keyUpCallback(int key, int x, int y);

@@ -1,6 +1,6 @@
 """The shell's window services in real windows under a virtual X server: the
 world fitted into wide and tall windows, pause, hiding, full screen,
-screenshots, --scale, Esc and closing the window.
+screenshots, clips, --scale, Esc and closing the window.
 
     python3 window_services_window_test.py <gallery> <lander> <testing dir>
 
@@ -15,11 +15,12 @@ import time
 
 GALLERY, LANDER, TESTING = sys.argv[1], sys.argv[2], sys.argv[3]
 sys.path.insert(0, TESTING)
-from xsession import Checks, Image, run_checked, is_lit  # noqa: E402
+from xsession import Checks, Image, run_checked, is_lit, is_red  # noqa: E402
 
 SCREEN = (800, 600)  # the virtual server's screen
 CLOCK_BOX = (330, 0, 400, 30)  # the gallery's seconds, top right of a 400 x 400 window
 CRASH_SECONDS = 8  # a seed-4 lander left alone has crashed by then
+CLIP_DOT_BOX = (585, 385, 600, 400)  # the field's lower-right corner in an 800 x 400 window
 # The programs run muted: a machine with no audio device says so on the error
 # stream, and these checks want that stream empty.
 
@@ -66,7 +67,9 @@ def lander_checks(x):
         same = (png.width, png.height) == (400, 400) and \
             crop == [png.pixel(px, py) for py in range(400) for px in range(400)]
         check(same, f"the PNG is the field without the bars, pixel for pixel ({png.width} x {png.height})")
+        clip_checks(x, win, folder)
 
+    x.key(win, "F9")  # a clip still being taken at the end
     x.key(win, "F11")
     time.sleep(0.5)
     check(x.geometry(win) == (0, 0) + SCREEN, f"F11 covers the screen ({x.geometry(win)})")
@@ -79,6 +82,39 @@ def lander_checks(x):
     x.run("xdotool", "keydown", "--window", win, "Escape")
     status, error = ending(x)
     check(status == 0 and error == "", f"Esc ends the program with status 0, silently ({status}, {error!r})")
+    said = x.program.stdout.read().decode().split()
+    check(said[:1] == ["Saved"] and os.path.exists(os.path.join(folder, said[-1])),
+          f"Esc saves the clip being taken ({said})")
+
+
+def clip_checks(x, win, folder):
+    """F9 twice over the still field: a clip 400 x 400 however large the window,
+    every frame the pixels of a screenshot of a 400 x 400 window; a red dot in
+    the window's corner meanwhile, and nowhere in the clip."""
+    x.key(win, "F9")
+    time.sleep(0.5)
+    dot = x.screenshot(win).count(is_red, CLIP_DOT_BOX)
+    x.run("xdotool", "windowsize", "--sync", win, "400", "400")
+    time.sleep(0.3)
+    x.key(win, "F12")
+    png = x.program.stdout.readline().decode().split()[-1]
+    x.key(win, "F9")
+    said = x.program.stdout.readline().decode().strip()
+    time.sleep(0.2)
+    gone = x.screenshot(win).count(is_red, (385, 385, 400, 400))
+    x.run("xdotool", "windowsize", "--sync", win, "800", "400")
+    check(dot > 0 and gone == 0, f"a red dot shows while the clip is taken ({dot}, then {gone} pixels)")
+    gifs = [f for f in os.listdir(folder) if f.endswith(".gif")]
+    check(said.startswith("Saved lander-") and gifs == [said[len("Saved "):]], f"F9 twice saves a GIF ({said!r}, {gifs})")
+    if gifs:
+        apart = tempfile.mkdtemp()
+        subprocess.run(["convert", os.path.join(folder, gifs[0]), "-coalesce", "-depth", "8",
+                        os.path.join(apart, "%03d.ppm")], check=True)
+        frames = [Image(open(os.path.join(apart, f), "rb").read()) for f in sorted(os.listdir(apart))]
+        shot = Image(subprocess.run(["convert", os.path.join(folder, png), "-depth", "8", "ppm:-"],
+                                    capture_output=True, check=True).stdout)
+        check(15 <= len(frames) <= 60 and all(f.width == f.height == 400 and not f.differs(shot) for f in frames),
+              f"its frames are the screenshot's pixels ({len(frames)} frames)")
 
 
 def ending(x):
