@@ -14,7 +14,8 @@ function plugIn(start) {
 
 test('a pad plugged in mid-game flies the lander; pulled out, the game stands still until Start', async () => {
   const server = await serve(require('path').resolve(process.argv[2])), browser = await startBrowser();
-  const page = await openPage(browser, server, 'lander', '?seed=7');
+  const page = await openPage(browser, server, 'lander', '?seed=7'), notices = [];
+  page.on('console', message => message.type() === 'info' && notices.push(message.text()));
   const after = async (change, n) => (await page.evaluate(change), frameAt(page, n));
   const flame = frame => [...frame.pixels].filter(p => p === 'r').length;  // red: the engines' flames
   await frameAt(page, 10);
@@ -25,6 +26,9 @@ test('a pad plugged in mid-game flies the lander; pulled out, the game stands st
   assert.equal((await frameAt(page, 70)).pixels, paused.pixels, 'pulled out, the picture stands still');
   const going = await after(`(${plugIn})(true)`, 90);
   assert.ok(going.pixels !== paused.pixels && flame(going) === 0, 'Start goes on, with nothing held');
-  assert.deepEqual(page.errors, ['connected', 'disconnected', 'connected'].map(what => `gamepad ${what}: Test pad`));
+  assert.deepEqual(notices.filter(line => line.startsWith('gamepad')),
+                   ['connected', 'disconnected', 'connected'].map(what => `gamepad ${what}: Test pad`));
+  assert.deepEqual(page.errors, []);
+  assert.ok(await page.$eval('#about', about => about.hidden || !about.open), 'the caption stays folded over the field');
   await browser.close(), server.close();
 });
