@@ -176,6 +176,7 @@ static_assert(std::size(SDL_BUTTONS) == PAD_BUTTONS, "a button for every button"
 constexpr double SDL_STICK_TRAVEL = 32768.0;
 
 bool started = false;
+std::vector<SDL_ControllerButtonEvent> lateReleases;  // let go at the next read
 
 void stickMoved(SDL_JoystickID id) {
   SDL_GameController* controller = SDL_GameControllerFromInstanceID(id);
@@ -216,14 +217,29 @@ void startInput() {
   if (started) std::atexit(SDL_Quit);
 }
 
-// The pads already plugged in arrive as pads added, in the first read.
+// The pads already plugged in arrive as pads added, in the first read. A
+// button pressed and let go between two reads is let go at the next read, so
+// that the game sees even a press shorter than a frame (a one-shot key let go
+// in the frame it went down would be lost).
 void pollInput() {
   if (!started) return;
+  std::vector<SDL_ControllerButtonEvent> pressed, late;
+  late.swap(lateReleases);
+  for (const SDL_ControllerButtonEvent& release : late) buttonChanged(release);
   SDL_Event event;
   while (SDL_PollEvent(&event)) {
     if (event.type == SDL_CONTROLLERDEVICEADDED) opened(event.cdevice.which);
     if (event.type == SDL_CONTROLLERDEVICEREMOVED) closed(event.cdevice.which);
-    if (event.type == SDL_CONTROLLERBUTTONDOWN || event.type == SDL_CONTROLLERBUTTONUP) buttonChanged(event.cbutton);
+    if (event.type == SDL_CONTROLLERBUTTONDOWN) pressed.push_back(event.cbutton), buttonChanged(event.cbutton);
+    if (event.type == SDL_CONTROLLERBUTTONUP) {
+      auto pressedNow = [&](const SDL_ControllerButtonEvent& down) {
+        return down.which == event.cbutton.which && down.button == event.cbutton.button;
+      };
+      if (std::any_of(pressed.begin(), pressed.end(), pressedNow))
+        lateReleases.push_back(event.cbutton);
+      else
+        buttonChanged(event.cbutton);
+    }
     if (event.type == SDL_CONTROLLERAXISMOTION) stickMoved(event.caxis.which);
   }
 }

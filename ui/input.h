@@ -34,7 +34,8 @@
 void startInput();
 /// Reads the sources the shell reads itself, at the start of every frame
 /// (and, natively, several times a second while paused, so that Start can
-/// go on): a change made since the last read reaches the next frame.
+/// go on): a change made since the last read reaches the next frame. A pad's
+/// button pressed and let go between two reads is held for one frame.
 void pollInput();
 
 /// The buttons of a pad the table names, by their place on the pad.

@@ -1,6 +1,7 @@
 // A real process with a pad, recording: SDL's virtual pad plugged into the
 // shell's real window fires, holds Right and Up, and is pulled out holding Up;
-// the game paused, a second pad's Start goes on. ctest checks the recording.
+// the game paused, a second pad's Start goes on; a tap of B shorter than a
+// frame is seen. ctest checks the recording.
 
 #include <GL/glut.h>
 #include <SDL.h>
@@ -13,7 +14,7 @@
 namespace {
 
 constexpr unsigned int PAUSED_MILLISECONDS = 500;  // how long the pulled-out pad leaves the game
-int frames = 0, shots = 0, x = 0, y = 0, padIndex = -1;
+int frames = 0, shots = 0, booms = 0, x = 0, y = 0, padIndex = -1;
 SDL_Joystick* pad = nullptr;
 
 void plugIn(SDL_GameControllerButton held) {
@@ -22,6 +23,17 @@ void plugIn(SDL_GameControllerButton held) {
   desc.naxes = SDL_CONTROLLER_AXIS_MAX, desc.nbuttons = SDL_CONTROLLER_BUTTON_MAX, desc.name = "Test pad";
   pad = SDL_JoystickOpen(padIndex = SDL_JoystickAttachVirtualEx(&desc));
   SDL_JoystickSetVirtualButton(pad, held, 1);
+}
+
+// B pressed and let go between two of the shell's reads.
+void tapB() {
+  for (Uint8 state : {SDL_PRESSED, SDL_RELEASED}) {
+    SDL_Event event{};
+    event.type = state == SDL_PRESSED ? SDL_CONTROLLERBUTTONDOWN : SDL_CONTROLLERBUTTONUP;
+    event.cbutton.which = SDL_JoystickInstanceID(pad), event.cbutton.button = SDL_CONTROLLER_BUTTON_B;
+    event.cbutton.state = state;
+    SDL_PushEvent(&event);
+  }
 }
 
 void startOnANewPad(int) {
@@ -37,15 +49,17 @@ void play() {
   if (frames == 30 || frames == 50) SDL_JoystickSetVirtualButton(pad, SDL_CONTROLLER_BUTTON_DPAD_UP, 1);
   if (frames == 40)  // pulled out holding Up: paused until a new pad's Start
     SDL_JoystickClose(pad), SDL_JoystickDetachVirtual(padIndex), glutTimerFunc(PAUSED_MILLISECONDS, startOnANewPad, 0);
+  if (frames == 60) tapB();
   if (frames == 70) std::exit(0);  // ends the recording, its last checksum at 60
 }
 
 void frame(const Interface* ui, void*) {
   frames++;
   if (!ui->isReplaying()) play();
-  shots += ui->isSpace(), x += ui->isRight() > 0, y += ui->isUp() > 0;
+  shots += ui->isSpace(), booms += ui->isB(), x += ui->isRight() > 0, y += ui->isUp() > 0;
   drawDot(Point(x, y));
   drawNumber(Point(-90, 90), shots);
+  drawNumber(Point(60, 90), booms);
 }
 
 }  // namespace
