@@ -27,13 +27,10 @@ void plugIn(SDL_GameControllerButton held) {
 
 // B pressed and let go between two of the shell's reads.
 void tapB() {
-  for (Uint8 state : {SDL_PRESSED, SDL_RELEASED}) {
-    SDL_Event event{};
-    event.type = state == SDL_PRESSED ? SDL_CONTROLLERBUTTONDOWN : SDL_CONTROLLERBUTTONUP;
-    event.cbutton.which = SDL_JoystickInstanceID(pad), event.cbutton.button = SDL_CONTROLLER_BUTTON_B;
-    event.cbutton.state = state;
-    SDL_PushEvent(&event);
-  }
+  SDL_Event event{};
+  event.cbutton.which = SDL_JoystickInstanceID(pad), event.cbutton.button = SDL_CONTROLLER_BUTTON_B;
+  for (Uint8 state : {SDL_PRESSED, SDL_RELEASED})
+    event.type = state ? SDL_CONTROLLERBUTTONDOWN : SDL_CONTROLLERBUTTONUP, event.cbutton.state = state, SDL_PushEvent(&event);
 }
 
 void startOnANewPad(int) {
