@@ -140,6 +140,11 @@ struct FromReplay : Frames {
   long played = 0;
 };
 
+// Writes a clip's bytes, which are none when giflib failed, to an open file.
+std::function<bool(std::FILE*)> writing(const std::vector<unsigned char>& gif) {
+  return [&gif](std::FILE* out) { return !gif.empty() && std::fwrite(gif.data(), 1, gif.size(), out) == gif.size(); };
+}
+
 // Everything the clips keep. At the program's exit a clip being taken in the
 // window is ended and saved, and the thread does all it was handed before it
 // is joined; a --gif clip not saved by then (its recording differed) is
@@ -167,9 +172,7 @@ struct Clips {
     const std::string program = live.program;
     const std::time_t started = live.started;
     encoding.push({std::move(live.gif), {}, [program, started](std::vector<unsigned char>&& gif, long) {
-                     saveNamedFile(program, started, "gif", "clip", [&gif](std::FILE* out) {
-                       return !gif.empty() && std::fwrite(gif.data(), 1, gif.size(), out) == gif.size();
-                     });
+                     saveNamedFile(program, started, "gif", "clip", writing(gif));
                    }});
   }
 } clips;
@@ -196,14 +199,6 @@ bool canWrite(const std::string& path) {
   return access(folder.c_str(), W_OK | X_OK) == 0;
 }
 
-bool writeFile(const std::string& path, const std::vector<unsigned char>& bytes) {
-  std::FILE* out = std::fopen(path.c_str(), "wb");
-  if (!out) return false;
-  bool written = !bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
-  written = std::fclose(out) == 0 && written;
-  if (!written) std::remove(path.c_str());
-  return written;
-}
 
 [[noreturn]] void failWith(const std::string& line) {
   std::fprintf(stderr, "ERROR: %s\n", line.c_str());
@@ -276,7 +271,9 @@ void saveReplayClip() {
                          frames = taken;
                        }});
   clips.encoding.finish();
-  if (!writeFile(replay.out, bytes)) failWith("cannot write the clip " + replay.out);
+  std::string error;
+  if (!writeWholeFile(replay.out, true, writing(bytes), error))
+    failWith("cannot write the clip " + replay.out);
   std::printf("Saved %s (%ld frames)\n", replay.out.c_str(), frames);
   std::exit(0);
 }

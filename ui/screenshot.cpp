@@ -46,12 +46,9 @@ std::string screenshotName(const std::string& program, std::time_t when, int cop
   return program + "-" + stamp + (copy > 1 ? "-" + std::to_string(copy) : "") + "." + extension;
 }
 
-namespace {
-
-// Creates `file`, which must not exist yet, and writes it; a file that
-// could not be written whole is removed. False with the reason in `error`.
-bool writeNewFile(const std::string& file, const std::function<bool(std::FILE*)>& write, std::string& error) {
-  std::FILE* out = std::fopen(file.c_str(), "wbx");  // x: never over an existing file
+bool writeWholeFile(const std::string& file, bool replace, const std::function<bool(std::FILE*)>& write,
+                    std::string& error) {
+  std::FILE* out = std::fopen(file.c_str(), replace ? "wb" : "wbx");  // x: never over an existing file
   if (!out) {
     error = std::strerror(errno);
     return false;
@@ -68,11 +65,9 @@ bool writeNewFile(const std::string& file, const std::function<bool(std::FILE*)>
   return written;
 }
 
-}  // namespace
-
 bool writePng(const std::string& file, int width, int height,
               const std::vector<unsigned char>& rgb, std::string& error) {
-  return writeNewFile(file, [&](std::FILE* out) { return encode(out, width, height, rgb); }, error);
+  return writeWholeFile(file, false, [&](std::FILE* out) { return encode(out, width, height, rgb); }, error);
 }
 
 bool saveNamedFile(const std::string& program, std::time_t when, const char* extension, const char* what,
@@ -81,7 +76,7 @@ bool saveNamedFile(const std::string& program, std::time_t when, const char* ext
   for (int copy = 1; copy <= MOST_COPIES; copy++) {
     const std::string file = screenshotName(program, when, copy, extension);
     errno = 0;
-    if (writeNewFile(file, write, error)) {
+    if (writeWholeFile(file, false, write, error)) {
       std::printf("Saved %s\n", file.c_str());
       std::fflush(stdout);
       return true;

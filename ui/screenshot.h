@@ -31,6 +31,12 @@ std::string screenshotName(const std::string& program, std::time_t when, int cop
 bool saveNamedFile(const std::string& program, std::time_t when, const char* extension, const char* what,
                    const std::function<bool(std::FILE*)>& write);
 
+/// Creates `file` (replacing one that exists only if `replace`) and has
+/// `write` write it; a file that could not be written whole is removed.
+/// False, with the reason in `error`.
+bool writeWholeFile(const std::string& file, bool replace, const std::function<bool(std::FILE*)>& write,
+                    std::string& error);
+
 /// Writes `width` by `height` RGB pixels, rows from the top, 3 bytes a pixel,
 /// to `file` as a PNG that must not exist yet. False, with the reason in
 /// `error`, when it exists or cannot be written.
