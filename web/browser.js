@@ -50,6 +50,22 @@ async function startBrowser() {
   return browser;
 }
 
+// Serves `root` and starts Chromium before the tests of the suite being
+// declared, and ends both after them: { server, browser }, set once started.
+function servedPages(root) {
+  const { before, after } = require('node:test');
+  const pages = {};
+  before(async () => {
+    pages.server = await serve(root);
+    pages.browser = await startBrowser();
+  });
+  after(async () => {
+    await pages.browser.close();
+    pages.server.close();
+  });
+  return pages;
+}
+
 // The programs the index links to, in its order.
 function programsIn(root) {
   const index = fs.readFileSync(path.join(root, 'index.html'), 'utf8');
@@ -100,4 +116,4 @@ function frameAt(page, n) {
   }), n);
 }
 
-module.exports = { serve, startBrowser, programsIn, openPage, frameAt };
+module.exports = { serve, startBrowser, servedPages, programsIn, openPage, frameAt };

@@ -1,15 +1,15 @@
 // The kit's pages in headless Chromium: node pages_test.js BUILD_WEB_DIR
 'use strict';
-const { describe, test, before, after } = require('node:test');
+const { describe, test } = require('node:test');
 const assert = require('node:assert/strict');
 const path = require('path');
-const { serve, startBrowser, programsIn, openPage, frameAt } = require('./browser');
+const { servedPages, programsIn, openPage, frameAt } = require('./browser');
 
 const ROOT = path.resolve(process.argv[2] || 'build-web');
+const pages = servedPages(ROOT);  // the server and the browser, for every test here
 const SEED = '?seed=7';
 const KEY_FROM_FRAME = 15;  // a key held for a check goes down after this frame
 const KEY_TO_FRAME = 45;    // and the frame compared is this one
-let server, browser;
 
 // Pixels of `frame` with the letter `kind` inside the box x0..x1, y0..y1.
 function count(frame, kind, [x0, y0, x1, y1] = [0, 0, frame.width - 1, frame.height - 1]) {
@@ -30,9 +30,9 @@ function differences(a, b) {
 // The same frame of a seeded game played twice: without a key, and with `key`
 // held from frame KEY_FROM_FRAME on.
 async function withAndWithoutKey(program, key) {
-  const plain = await openPage(browser, server, program, SEED);
+  const plain = await openPage(pages.browser, pages.server, program, SEED);
   const without = await frameAt(plain, KEY_TO_FRAME);
-  const keyed = await openPage(browser, server, program, SEED);
+  const keyed = await openPage(pages.browser, pages.server, program, SEED);
   await frameAt(keyed, KEY_FROM_FRAME);
   await keyed.keyboard.down(key);
   const held = await frameAt(keyed, KEY_TO_FRAME);
@@ -72,7 +72,7 @@ const CHECKS = {
     for (const { y } of moved) assert.ok(y >= 370, `change at row ${y}`);
   },
   showcase: async () => {
-    const page = await openPage(browser, server, 'showcase');
+    const page = await openPage(pages.browser, pages.server, 'showcase');
     const frame = await frameAt(page, 30);
     assert.ok(count(frame, 'w', [10, 56, 40, 66]) >= 15, 'the label "lines" shows');
     assert.ok(count(frame, 'r', [100, 45, 130, 75]) >= 10, 'the first line is red');
@@ -82,20 +82,11 @@ const CHECKS = {
 };
 
 describe('the pages', () => {
-  before(async () => {
-    server = await serve(ROOT);
-    browser = await startBrowser();
-  });
-  after(async () => {
-    await browser.close();
-    server.close();
-  });
-
   test('the index links a page for each program, and each draws without a console error', async () => {
     const programs = programsIn(ROOT);
     assert.deepEqual(Object.keys(CHECKS).filter(p => !programs.includes(p)), []);
     for (const program of programs) {
-      const page = await openPage(browser, server, program);
+      const page = await openPage(pages.browser, pages.server, program);
       const frame = await frameAt(page, 30);
       assert.ok(count(frame, 'w') + count(frame, 'r') > 100, `${program} draws`);
       assert.deepEqual(page.errors, [], program);
@@ -105,9 +96,9 @@ describe('the pages', () => {
   });
 
   test('the shooter fires once per press of space, however long it is held', async () => {
-    const plain = await openPage(browser, server, 'rubblons', SEED);
+    const plain = await openPage(pages.browser, pages.server, 'rubblons', SEED);
     const without = await frameAt(plain, 26);
-    const firing = await openPage(browser, server, 'rubblons', SEED);
+    const firing = await openPage(pages.browser, pages.server, 'rubblons', SEED);
     for (const frame of [12, 15, 18]) {  // the second and third key-downs are repeats
       await frameAt(firing, frame);
       await firing.keyboard.down(' ');
@@ -125,14 +116,14 @@ describe('the pages', () => {
   test('the address\'s seed replays a field, another seed makes another, a bad one is refused', async () => {
     const frames = [];
     for (const query of [SEED, SEED, '?seed=8']) {
-      const page = await openPage(browser, server, 'rubblons', query);
+      const page = await openPage(pages.browser, pages.server, 'rubblons', query);
       frames.push(await frameAt(page, 20));
       await page.close();
     }
     assert.equal(differences(frames[0], frames[1]).length, 0);
     assert.ok(differences(frames[0], frames[2]).length > 100);
 
-    const page = await openPage(browser, server, 'rubblons', '?seed=x');
+    const page = await openPage(pages.browser, pages.server, 'rubblons', '?seed=x');
     await page.waitForFunction(() => document.getElementById('messages').textContent !== '');
     assert.match(await page.$eval('#messages', m => m.textContent),
                  /^ERROR: the seed "x" is not a whole number from 0 to 4294967295\. Usage: rubblons \[--seed N\] [^\n]*\n$/);
@@ -142,7 +133,7 @@ describe('the pages', () => {
   test('the canvas fills the window at the screen\'s pixel ratio and the picture keeps its shape', async () => {
     for (const viewport of [{ width: 800, height: 500, deviceScaleFactor: 1 },
                             { width: 300, height: 450, deviceScaleFactor: 2 }]) {
-      const page = await openPage(browser, server, 'lander', SEED, viewport);
+      const page = await openPage(pages.browser, pages.server, 'lander', SEED, viewport);
       const frame = await frameAt(page, 20);
       assert.equal(frame.width, viewport.width * viewport.deviceScaleFactor);
       assert.equal(frame.height, viewport.height * viewport.deviceScaleFactor);
@@ -157,7 +148,7 @@ describe('the pages', () => {
   });
 
   test('p pauses a page: the picture stands still, dimmed, until p again', async () => {
-    const page = await openPage(browser, server, 'lander', SEED);
+    const page = await openPage(pages.browser, pages.server, 'lander', SEED);
     await frameAt(page, 15);
     await page.keyboard.press('p');
     const paused = await frameAt(page, 25);
@@ -180,7 +171,7 @@ describe('the pages', () => {
       return { state: context.audioCtx.state, playing };
     };
     // The example sounds its first miss by frame 200, with no key yet: the page stays quiet.
-    const example = await openPage(browser, server, 'catcher', SEED);
+    const example = await openPage(pages.browser, pages.server, 'catcher', SEED);
     await frameAt(example, 200);
     assert.notEqual((await example.evaluate(audio)).state, 'running', 'no audio before a key');
     await example.keyboard.press('ArrowLeft');
@@ -188,7 +179,7 @@ describe('the pages', () => {
     assert.deepEqual(example.errors, []);
     await example.close();
 
-    const page = await openPage(browser, server, 'rubblons', SEED);
+    const page = await openPage(pages.browser, pages.server, 'rubblons', SEED);
     await frameAt(page, 30);
     assert.notEqual((await page.evaluate(audio)).state, 'running', 'no audio before a key');
     await page.keyboard.down('ArrowUp');  // the first key: thrust, and its hum
@@ -203,7 +194,7 @@ describe('the pages', () => {
   });
 
   test('the shooter runs at 29 to 31 frames a second over 5 seconds', async () => {
-    const page = await openPage(browser, server, 'rubblons');
+    const page = await openPage(pages.browser, pages.server, 'rubblons');
     await frameAt(page, 10);
     const count = () => page.evaluate(() => [Module.frames, performance.now()]);
     const [frames0, ms0] = await count();
