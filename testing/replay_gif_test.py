@@ -2,15 +2,9 @@
 
     python3 replay_gif_test.py <program> <title> <recording> <testing dir>
 
-With no DISPLAY, --replay FILE --gif OUT writes OUT and nothing else, and says
-"Saved OUT (N frames)", N the frames --verify counts (of those --from and --to
-take). The clip's last frame equals, pixel for pixel, the window's last picture
-when --replay of the same recording ends under a virtual X server, both in one
-minute (a table of high scores shows the time of day). A doctored recording
-gets --verify's ERROR line and status 1; a --from past the end and an OUT in no
-folder get an ERROR line with the usage; none of them leaves a file.
+The clip's last frame must equal the window's last picture of the same replay,
+taken in the same minute (the high-score tables show the time of day).
 """
-
 import os
 import subprocess
 import sys
