@@ -47,14 +47,42 @@ unsigned heldByPads() {
   return held;
 }
 
+// A game key from a source. One let go before the read after it went down is
+// let go at that read instead, so that the game sees even a press shorter
+// than a frame (a one-shot key let go in its own frame would be lost).
+struct SourceKey {
+  int code;
+  KeySource source;
+  bool operator==(const SourceKey& other) const { return code == other.code && source == other.source; }
+};
+std::vector<SourceKey> downSinceRead, lateUps;
+
+void gameKey(const SourceKey& key, bool down) {
+  const auto late = std::find(lateUps.begin(), lateUps.end(), key);
+  if (down && late != lateUps.end()) return void(lateUps.erase(late));  // pressed again: still held
+  if (!down && std::find(downSinceRead.begin(), downSinceRead.end(), key) != downSinceRead.end())
+    return lateUps.push_back(key);
+  if (down) downSinceRead.push_back(key);
+  Interface().keyEvent(key.code, down, key.source);
+}
+
+// At each read: the late keys are let go (unless the game has paused meanwhile,
+// which let go of every key), and the keys down so far are no longer new.
+void releaseLateKeys() {
+  std::vector<SourceKey> late;
+  late.swap(lateUps);
+  downSinceRead.clear();
+  for (const SourceKey& key : late)
+    if (Interface().takesKeys()) Interface().keyEvent(key.code, false, key.source);
+}
+
 // A pad's or a touch's key goes down or up as the keyboard's would: the shell's own keys
 // act as they go down, game keys reach the game while it takes keys.
 void sourceKey(int code, bool down, KeySource source) {
-  Interface ui;
   if (code >= 0 && code < 256 && isShellKey(static_cast<unsigned char>(code))) {
     if (down) shellKey(static_cast<unsigned char>(code));
-  } else if (ui.takesKeys()) {
-    ui.keyEvent(code, down, source);
+  } else if (Interface().takesKeys()) {
+    gameKey({code, source}, down);
   }
 }
 
@@ -133,13 +161,9 @@ bool standardPad(int index, EmscriptenGamepadEvent& state) {
          state.numAxes > STICK_Y;
 }
 
-}  // namespace
-
-void startInput() {}
-
-// The page has no events for buttons and sticks: each frame reads every pad
+// The page has no events for buttons and sticks: each read takes every pad
 // whole, and a pad no longer there was pulled out.
-void pollInput() {
+void readPads() {
   if (emscripten_sample_gamepad_data() != EMSCRIPTEN_RESULT_SUCCESS) return;
   const int count = emscripten_get_num_gamepads();
   EmscriptenGamepadEvent state;
@@ -155,6 +179,10 @@ void pollInput() {
     padStick(index, state.axis[STICK_X], state.axis[STICK_Y]);
   }
 }
+
+}  // namespace
+
+void startInput() {}
 
 extern "C" EMSCRIPTEN_KEEPALIVE void touchKey(int code, int down) { sourceKey(code, down != 0, KeySource::TOUCH); }
 
@@ -176,7 +204,6 @@ static_assert(std::size(SDL_BUTTONS) == PAD_BUTTONS, "a button for every button"
 constexpr double SDL_STICK_TRAVEL = 32768.0;
 
 bool started = false;
-std::vector<SDL_ControllerButtonEvent> lateReleases;  // let go at the next read
 
 void stickMoved(SDL_JoystickID id) {
   SDL_GameController* controller = SDL_GameControllerFromInstanceID(id);
@@ -209,6 +236,18 @@ void buttonChanged(const SDL_ControllerButtonEvent& event) {
     padButton(event.which, static_cast<PadButton>(found - SDL_BUTTONS), event.state == SDL_PRESSED);
 }
 
+// The pads already plugged in arrive as pads added, in the first read.
+void readPads() {
+  if (!started) return;
+  SDL_Event event;
+  while (SDL_PollEvent(&event)) {
+    if (event.type == SDL_CONTROLLERDEVICEADDED) opened(event.cdevice.which);
+    if (event.type == SDL_CONTROLLERDEVICEREMOVED) closed(event.cdevice.which);
+    if (event.type == SDL_CONTROLLERBUTTONDOWN || event.type == SDL_CONTROLLERBUTTONUP) buttonChanged(event.cbutton);
+    if (event.type == SDL_CONTROLLERAXISMOTION) stickMoved(event.caxis.which);
+  }
+}
+
 }  // namespace
 
 void startInput() {
@@ -217,31 +256,9 @@ void startInput() {
   if (started) std::atexit(SDL_Quit);
 }
 
-// The pads already plugged in arrive as pads added, in the first read. A
-// button pressed and let go between two reads is let go at the next read, so
-// that the game sees even a press shorter than a frame (a one-shot key let go
-// in the frame it went down would be lost).
-void pollInput() {
-  if (!started) return;
-  std::vector<SDL_ControllerButtonEvent> pressed, late;
-  late.swap(lateReleases);
-  for (const SDL_ControllerButtonEvent& release : late) buttonChanged(release);
-  SDL_Event event;
-  while (SDL_PollEvent(&event)) {
-    if (event.type == SDL_CONTROLLERDEVICEADDED) opened(event.cdevice.which);
-    if (event.type == SDL_CONTROLLERDEVICEREMOVED) closed(event.cdevice.which);
-    if (event.type == SDL_CONTROLLERBUTTONDOWN) pressed.push_back(event.cbutton), buttonChanged(event.cbutton);
-    if (event.type == SDL_CONTROLLERBUTTONUP) {
-      auto pressedNow = [&](const SDL_ControllerButtonEvent& down) {
-        return down.which == event.cbutton.which && down.button == event.cbutton.button;
-      };
-      if (std::any_of(pressed.begin(), pressed.end(), pressedNow))
-        lateReleases.push_back(event.cbutton);
-      else
-        buttonChanged(event.cbutton);
-    }
-    if (event.type == SDL_CONTROLLERAXISMOTION) stickMoved(event.caxis.which);
-  }
-}
-
 #endif
+
+void pollInput() {
+  releaseLateKeys();
+  readPads();
+}

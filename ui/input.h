@@ -34,8 +34,9 @@
 void startInput();
 /// Reads the sources the shell reads itself, at the start of every frame
 /// (and, natively, several times a second while paused, so that Start can
-/// go on): a change made since the last read reaches the next frame. A pad's
-/// button pressed and let go between two reads is held for one frame.
+/// go on): a change made since the last read reaches the next frame. A game
+/// key that a pad or a touch presses and lets go between two reads is held
+/// until the second, so that even the shortest press reaches the game.
 void pollInput();
 
 /// The buttons of a pad the table names, by their place on the pad.

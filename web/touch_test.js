@@ -89,7 +89,7 @@ describe('the pages on a phone', () => {
     const second = await page.touchscreen.touchStart(left.x, left.y);
     const tap = await page.touchscreen.touchStart(fire.x, fire.y);
     await tap.end();
-    await page.waitForFunction(() => window.touched.length === 4);  // the tap's release waits for a frame
+    await page.waitForFunction(() => window.touched.length === 4);
     assert.deepEqual(await page.evaluate(() => window.touched),
                      [[CODES.Up, 1], [CODES.Left, 1], [CODES.space, 1], [CODES.space, 0]], 'thrust and turn stay held');
     await first.end();
@@ -103,17 +103,9 @@ describe('the pages on a phone', () => {
   test('a finger slid off a control lets it go, and onto another presses that one', async () => {
     const page = await loggedShooter();
     const [left, right] = await Promise.all(['Turn left', 'Turn right'].map(page.centreOf));
-    // A frame between the moves: a control let go in the frame it was pressed lets go after it.
-    const aFrameLater = () => page.evaluate(() => new Promise(resolve => {
-      const drawn = Module.frames;
-      (function wait() { Module.frames > drawn ? resolve() : requestAnimationFrame(wait); })();
-    }));
     const finger = await page.touchscreen.touchStart(left.x, left.y);
-    await aFrameLater();
     await finger.move(right.x, right.y);
-    await aFrameLater();
     await finger.move(right.x, 5);  // off every control, to the window's top edge
-    await aFrameLater();
     await finger.end();
     assert.deepEqual(await page.evaluate(() => window.touched),
                      [[CODES.Left, 1], [CODES.Left, 0], [CODES.Right, 1], [CODES.Right, 0]]);

@@ -182,6 +182,7 @@ TEST_F(Shell, PadsPressTheirTableKeysAndTheStickHoldsBeyondHalfItsTravelUntilWit
   ui.clearKeys();
   for (size_t i = 0; i < std::size(steps); i++) {
     ui.keyEvent();
+    pollInput();  // a frame's read
     steps[i].act();
     EXPECT_EQ(seen(ui), steps[i].seen) << "step " << i;
   }
